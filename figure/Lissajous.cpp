@@ -1,0 +1,36 @@
+#include "Lissajous.h"
+
+#include "RuntimeError.h"
+
+#include <cmath>
+
+namespace figure {
+
+namespace {
+
+// Pi to seven decimals, not full precision: the dots depend on it.
+constexpr double pi = 3.1415926;
+constexpr double amplitude = 250;
+constexpr double centre = 500;
+
+// Tested on each result rather than through the floating-point status flags,
+// which the optimiser is free to reorder or drop.
+double checked(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError::floatingPoint();
+    return value;
+}
+
+} // namespace
+
+PlotPoint Lissajous::point(double a, double b, std::int16_t t)
+{
+    const double time = t;
+    const double phase = checked(pi / 2);
+    const double x = checked(std::sin(checked(a * time + phase)) * amplitude + centre);
+    const double y = checked(std::sin(checked(b * time)) * amplitude + centre);
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+} // namespace figure

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <algorithm>
+
+namespace figure {
+
+// A rectangle of whole pixels; empty when either side is 0.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    constexpr bool isEmpty() const { return width <= 0 || height <= 0; }
+
+    constexpr PixelRect united(PixelRect other) const
+    {
+        if (isEmpty())
+            return other;
+        if (other.isEmpty())
+            return *this;
+        const int right = std::max(left + width, other.left + other.width);
+        const int bottom = std::max(top + height, other.top + other.height);
+        const int newLeft = std::min(left, other.left);
+        const int newTop = std::min(top, other.top);
+        return {newLeft, newTop, right - newLeft, bottom - newTop};
+    }
+
+    friend constexpr bool operator==(PixelRect, PixelRect) = default;
+};
+
+} // namespace figure

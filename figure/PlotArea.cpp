@@ -1,0 +1,83 @@
+#include "PlotArea.h"
+
+#include "RuntimeError.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace figure {
+
+PlotArea::PlotArea(int width, int height, Rgb background)
+    : m_width(std::max(width, 0))
+    , m_height(std::max(height, 0))
+    // Until a scale is set, a unit is a pixel.
+    , m_scaleWidth(float(m_width))
+    , m_scaleHeight(float(m_height))
+    , m_backColor(background)
+    , m_pixels(std::size_t(m_width) * m_height, background.toPixel())
+{
+}
+
+void PlotArea::setScaleWidth(float units)
+{
+    if (!std::isfinite(units) || units == 0)
+        throw RuntimeError::invalidPropertyValue();
+    m_scaleWidth = units;
+}
+
+void PlotArea::setScaleHeight(float units)
+{
+    if (!std::isfinite(units) || units == 0)
+        throw RuntimeError::invalidPropertyValue();
+    m_scaleHeight = units;
+}
+
+void PlotArea::setDrawWidth(std::int16_t pixels)
+{
+    if (pixels < 1)
+        throw RuntimeError::invalidPropertyValue();
+    m_drawWidth = pixels;
+}
+
+void PlotArea::setBackColor(Rgb colour)
+{
+    m_backColor = colour;
+}
+
+void PlotArea::clear()
+{
+    fill({0, 0, m_width, m_height}, m_backColor.toPixel());
+}
+
+void PlotArea::setPoint(float x, float y, Rgb colour)
+{
+    // The pixel that contains the mapped position; in double so that no position
+    // inside the area rounds onto its neighbour.
+    const double column = std::floor(double(x) * m_width / m_scaleWidth);
+    const double row = std::floor(double(y) * m_height / m_scaleHeight);
+    // Compared as doubles first: a far-off or non-finite position has no pixel.
+    if (!(column > -m_drawWidth && column < m_width + m_drawWidth && row > -m_drawWidth
+          && row < m_height + m_drawWidth))
+        return;
+
+    // A wider point is a square of drawWidth pixels around that pixel.
+    const int before = (m_drawWidth - 1) / 2;
+    const int left = std::max(int(column) - before, 0);
+    const int top = std::max(int(row) - before, 0);
+    const int right = std::min(int(column) - before + m_drawWidth, m_width);
+    const int bottom = std::min(int(row) - before + m_drawWidth, m_height);
+    fill({left, top, right - left, bottom - top}, colour.toPixel());
+}
+
+void PlotArea::fill(PixelRect rect, std::uint32_t value)
+{
+    if (rect.isEmpty())
+        return;
+    for (int row = rect.top; row < rect.top + rect.height; ++row) {
+        auto first = m_pixels.begin() + std::ptrdiff_t(row) * m_width + rect.left;
+        std::fill(first, first + rect.width, value);
+    }
+    m_changed = m_changed.united(rect);
+}
+
+} // namespace figure

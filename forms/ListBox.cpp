@@ -1,0 +1,56 @@
+#include "ListBox.h"
+
+#include "RuntimeError.h"
+
+namespace forms {
+
+ListBox::ListBox(QWidget *parent)
+    : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void ListBox::addItem(std::string_view text)
+{
+    QListWidget::addItem(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+std::int16_t ListBox::listCount() const
+{
+    return std::int16_t(count());
+}
+
+std::int16_t ListBox::listIndex() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? std::int16_t(-1) : std::int16_t(row(selected.first()));
+}
+
+void ListBox::setListIndex(std::int16_t index)
+{
+    if (index < 0 || index >= count())
+        throw figure::RuntimeError::invalidPropertyValue();
+    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+std::string ListBox::itemText(std::int16_t index) const
+{
+    if (index < 0 || index >= count())
+        throw figure::RuntimeError::invalidPropertyArrayIndex();
+    return item(index)->text().toStdString();
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
+                                                              const QEvent *event) const
+{
+    // A press outside the items, or a toggle or deselect on the selected one, would
+    // leave nothing selected; anything that selects selects that item alone.
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    if (command & (QItemSelectionModel::Toggle | QItemSelectionModel::Deselect))
+        return QItemSelectionModel::ClearAndSelect;
+    return command;
+}
+
+} // namespace forms

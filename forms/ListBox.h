@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+// A single-selection list that, once an item is selected, always keeps one selected:
+// Ctrl+click and Ctrl+Space, which would clear a Qt single-selection view, do not.
+class ListBox : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    void addItem(std::string_view text);
+    std::int16_t listCount() const;
+    // The selected item's index, or -1 before any is selected.
+    std::int16_t listIndex() const;
+    void setListIndex(std::int16_t index);
+    std::string itemText(std::int16_t index) const;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
+};
+
+} // namespace forms

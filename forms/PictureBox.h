@@ -1,0 +1,39 @@
+#pragma once
+
+#include "PlotArea.h"
+
+#include <QFrame>
+
+namespace forms {
+
+// A framed plot area. Its picture is retained in a plot-area model, so it survives
+// the window being covered, minimised and restored; a change repaints only the
+// pixels it touched.
+class PictureBox : public QFrame {
+    Q_OBJECT
+
+public:
+    // The frame's width in pixels on each side; the plot area fills the rest.
+    static constexpr int frameWidth = 2;
+
+    PictureBox(QSize outerSize, figure::Rgb background, QWidget *parent = nullptr);
+
+    void setScaleWidth(float units);
+    void setScaleHeight(float units);
+    void setDrawWidth(std::int16_t pixels);
+    void setBackColor(figure::Rgb colour);
+    void clear();
+    void setPoint(float x, float y, figure::Rgb colour);
+
+    const figure::PlotArea &plotArea() const { return m_area; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void updateChanged();
+
+    figure::PlotArea m_area;
+};
+
+} // namespace forms

@@ -1,0 +1,16 @@
+#include "RuntimeErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace forms {
+
+void showRuntimeError(QWidget *parent, const figure::RuntimeError &error)
+{
+    const QString text = QStringLiteral("Грешка при изпълнение '%1':\n\n%2")
+                             .arg(error.number())
+                             .arg(QString::fromStdString(error.description()));
+    QMessageBox::critical(parent, QApplication::applicationName(), text);
+}
+
+} // namespace forms

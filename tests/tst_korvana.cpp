@@ -1,0 +1,192 @@
+#include "CommandButton.h"
+#include "Korvana.h"
+#include "ListBox.h"
+#include "Lissajous.h"
+#include "PictureBox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::uint32_t> pixelsOf(const figure::PlotArea &area)
+{
+    return {area.pixels(), area.pixels() + std::size_t(area.width()) * area.height()};
+}
+
+// The dots the figure module computes for (a, b), set on a white area of the same size.
+std::vector<std::uint32_t> expectedFigure(const figure::PlotArea &like, double a, double b)
+{
+    figure::PlotArea area(like.width(), like.height(), {255, 255, 255});
+    area.setScaleWidth(1000);
+    area.setScaleHeight(1000);
+    figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint p) { area.setPoint(p.x, p.y, {}); });
+    return pixelsOf(area);
+}
+
+std::vector<std::uint32_t> blank(const figure::PlotArea &like)
+{
+    return std::vector<std::uint32_t>(std::size_t(like.width()) * like.height(), 0xffffffffu);
+}
+
+} // namespace
+
+class tst_Korvana : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithOneAndThreeOnABlankArea();
+    void drawPlotsTheComputedDots();
+    void drawingTwiceEqualsDrawingOnce();
+    void aSelectionAloneChangesNothing();
+    void clearBlanksTheArea();
+    void equalFrequenciesDrawACircle();
+    void theScreenShowsThePicture();
+    void aRuntimeErrorIsReportedAndTheWindowGoesOn();
+
+private:
+    forms::ListBox &list(std::int16_t index) { return m_window->control<forms::ListBox>("List1", index); }
+    forms::CommandButton &button(std::int16_t index)
+    {
+        return m_window->control<forms::CommandButton>("Command1", index);
+    }
+    const figure::PlotArea &area() { return m_window->control<forms::PictureBox>("Picture1").plotArea(); }
+    void select(std::int16_t listIndex, int row)
+    {
+        forms::ListBox &l = list(listIndex);
+        QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, l.visualItemRect(l.item(row)).center());
+        QCOMPARE(l.listIndex(), std::int16_t(row));
+    }
+
+    std::unique_ptr<Korvana> m_window;
+};
+
+void tst_Korvana::init()
+{
+    m_window = std::make_unique<Korvana>();
+    m_window->start();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void tst_Korvana::cleanup()
+{
+    m_window.reset();
+}
+
+void tst_Korvana::startsWithOneAndThreeOnABlankArea()
+{
+    QCOMPARE(list(0).itemText(list(0).listIndex()), std::string("1"));
+    QCOMPARE(list(1).itemText(list(1).listIndex()), std::string("3"));
+    QCOMPARE(list(0).listCount(), std::int16_t(19));
+    QCOMPARE(button(0).text(), QStringLiteral("Изведи"));
+    QCOMPARE(button(1).text(), QStringLiteral("Изчисти"));
+    QCOMPARE(area().width(), area().height());
+    QCOMPARE(area().scaleWidth(), 1000.0f);
+    QCOMPARE(area().scaleHeight(), 1000.0f);
+    QCOMPARE(area().drawWidth(), std::int16_t(1));
+    QCOMPARE(pixelsOf(area()), blank(area()));
+}
+
+void tst_Korvana::drawPlotsTheComputedDots()
+{
+    button(0).click();
+    QCOMPARE(pixelsOf(area()), expectedFigure(area(), 1, 3));
+    // The first dot, (750, 500), three quarters across and halfway down.
+    QCOMPARE(area().pixel(area().width() * 3 / 4, area().height() / 2), 0xff000000u);
+}
+
+void tst_Korvana::drawingTwiceEqualsDrawingOnce()
+{
+    select(0, 4);
+    button(0).click();
+    const std::vector<std::uint32_t> once = pixelsOf(area());
+    button(0).click();
+    QCOMPARE(pixelsOf(area()), once);
+    QCOMPARE(once, expectedFigure(area(), 5, 3));
+}
+
+void tst_Korvana::aSelectionAloneChangesNothing()
+{
+    button(0).click();
+    select(0, 6);
+    select(1, 0);
+    QCOMPARE(pixelsOf(area()), expectedFigure(area(), 1, 3));
+    button(0).click();
+    QCOMPARE(pixelsOf(area()), expectedFigure(area(), 7, 1));
+}
+
+void tst_Korvana::clearBlanksTheArea()
+{
+    button(1).click();
+    QCOMPARE(pixelsOf(area()), blank(area()));
+    button(0).click();
+    button(1).click();
+    QCOMPARE(pixelsOf(area()), blank(area()));
+}
+
+void tst_Korvana::equalFrequenciesDrawACircle()
+{
+    select(0, 2);
+    button(0).click();
+    // Every dot lies on the circle of diameter half the area, about its centre.
+    const double centre = area().width() / 2.0;
+    int dots = 0;
+    for (int y = 0; y < area().height(); ++y) {
+        for (int x = 0; x < area().width(); ++x) {
+            if (area().pixel(x, y) != 0xff000000u)
+                continue;
+            ++dots;
+            const double radius = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
+            QVERIFY2(std::abs(radius - area().width() / 4.0) < 1.5, qPrintable(QString::number(radius)));
+        }
+    }
+    QVERIFY(dots > 200);
+}
+
+void tst_Korvana::theScreenShowsThePicture()
+{
+    auto &picture = m_window->control<forms::PictureBox>("Picture1");
+    button(0).click();
+    const QImage shown = picture.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect inner = picture.contentsRect();
+    QCOMPARE(inner.size(), QSize(area().width(), area().height()));
+    for (int y = 0; y < inner.height(); ++y) {
+        for (int x = 0; x < inner.width(); ++x) {
+            if (shown.pixel(inner.left() + x, inner.top() + y) != area().pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y)));
+        }
+    }
+}
+
+void tst_Korvana::aRuntimeErrorIsReportedAndTheWindowGoesOn()
+{
+    // An item that is no number makes the draw fail with a type mismatch.
+    list(0).addItem("много");
+    select(0, 19);
+    QString reported;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        reported = box->text();
+        box->accept();
+    });
+    button(0).click();
+    QVERIFY2(reported.contains(QStringLiteral("'13'")), qPrintable(reported));
+    QVERIFY(reported.contains(QStringLiteral("Несъответствие на типовете")));
+    // The draw stopped after clearing; the window still works.
+    QCOMPARE(pixelsOf(area()), blank(area()));
+    select(0, 1);
+    button(0).click();
+    QCOMPARE(pixelsOf(area()), expectedFigure(area(), 2, 3));
+}
+
+QTEST_MAIN(tst_Korvana)
+#include "tst_korvana.moc"

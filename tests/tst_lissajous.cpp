@@ -1,0 +1,125 @@
+#include "Lissajous.h"
+#include "RuntimeError.h"
+
+#include <QTest>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace {
+
+std::vector<figure::PlotPoint> allPoints(double a, double b)
+{
+    std::vector<figure::PlotPoint> points;
+    figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint p) { points.push_back(p); });
+    return points;
+}
+
+} // namespace
+
+class tst_Lissajous : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pointsAreExactToTheBit_data();
+    void pointsAreExactToTheBit();
+    void everyPairStaysInTheMiddleHalf();
+    void equalFrequenciesLieOnACircle();
+    void samePairGivesTheSameDots();
+    void nonFiniteResultsRaiseTheFloatingPointError_data();
+    void nonFiniteResultsRaiseTheFloatingPointError();
+};
+
+void tst_Lissajous::pointsAreExactToTheBit_data()
+{
+    QTest::addColumn<int>("t");
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    // The start-up pair (1, 3), as the figure has always been drawn.
+    QTest::newRow("t=0") << 0 << 750.0f << 500.0f;
+    QTest::newRow("t=1") << 1 << 635.07556f << 535.28003f;
+    QTest::newRow("t=2") << 2 << 395.96329f << 430.14612f;
+    QTest::newRow("t=3") << 3 << 252.50188f << 603.02960f;
+    QTest::newRow("t=2000") << 2000 << 408.13513f << 393.07013f;
+}
+
+void tst_Lissajous::pointsAreExactToTheBit()
+{
+    QFETCH(int, t);
+    QFETCH(float, x);
+    QFETCH(float, y);
+    const figure::PlotPoint point = figure::Lissajous::point(1, 3, std::int16_t(t));
+    QCOMPARE(std::bit_cast<std::uint32_t>(point.x), std::bit_cast<std::uint32_t>(x));
+    QCOMPARE(std::bit_cast<std::uint32_t>(point.y), std::bit_cast<std::uint32_t>(y));
+    QCOMPARE(allPoints(1, 3).at(std::size_t(t)), point);
+}
+
+void tst_Lissajous::everyPairStaysInTheMiddleHalf()
+{
+    for (int a = 1; a <= 19; ++a) {
+        for (int b = 1; b <= 19; ++b) {
+            const std::vector<figure::PlotPoint> points = allPoints(a, b);
+            QCOMPARE(points.size(), std::size_t(2001));
+            for (figure::PlotPoint p : points) {
+                if (p.x < 250 || p.x > 750 || p.y < 250 || p.y > 750)
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2) strays to (%3, %4)")
+                                         .arg(a).arg(b).arg(p.x).arg(p.y)));
+            }
+        }
+    }
+}
+
+void tst_Lissajous::equalFrequenciesLieOnACircle()
+{
+    for (int f = 1; f <= 19; ++f) {
+        for (figure::PlotPoint p : allPoints(f, f)) {
+            const double radius = std::hypot(p.x - 500.0, p.y - 500.0);
+            // Single-precision rounding at 750 is about 3e-5 a coordinate.
+            if (std::abs(radius - 250) > 1e-3)
+                QFAIL(qPrintable(QStringLiteral("a = b = %1: radius %2").arg(f).arg(radius)));
+        }
+    }
+}
+
+void tst_Lissajous::samePairGivesTheSameDots()
+{
+    QCOMPARE(allPoints(19, 7), allPoints(19, 7));
+    QVERIFY(allPoints(19, 7) != allPoints(7, 19));
+}
+
+void tst_Lissajous::nonFiniteResultsRaiseTheFloatingPointError_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    const double infinity = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("a*t overflows") << 1e308 << 3.0;
+    QTest::newRow("b*t overflows") << 1.0 << 1e308;
+    QTest::newRow("a infinite") << infinity << 3.0;
+    QTest::newRow("b minus infinity") << 1.0 << -infinity;
+    QTest::newRow("a not a number") << nan << 3.0;
+    QTest::newRow("b not a number") << 1.0 << nan;
+}
+
+void tst_Lissajous::nonFiniteResultsRaiseTheFloatingPointError()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    int pointsBeforeError = 0;
+    try {
+        figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint p) {
+            QVERIFY(std::isfinite(p.x) && std::isfinite(p.y));
+            ++pointsBeforeError;
+        });
+        QFAIL("no error raised");
+    } catch (const figure::RuntimeError &error) {
+        QCOMPARE(error.number(), 6);
+    }
+    QVERIFY(pointsBeforeError < 2001);
+}
+
+QTEST_APPLESS_MAIN(tst_Lissajous)
+#include "tst_lissajous.moc"

@@ -1,0 +1,159 @@
+#include "PlotArea.h"
+#include "RuntimeError.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr figure::Rgb white{255, 255, 255};
+constexpr figure::Rgb black{0, 0, 0};
+constexpr figure::Rgb grey{240, 240, 240};
+
+// The plot area as the window uses it: 209 pixels square inside its frame,
+// 1000 units a side.
+figure::PlotArea windowArea()
+{
+    figure::PlotArea area(209, 209, grey);
+    area.setScaleWidth(1000);
+    area.setScaleHeight(1000);
+    area.setBackColor(white);
+    area.clear();
+    area.resetChangedRect();
+    return area;
+}
+
+int pixelsOf(const figure::PlotArea &area, figure::Rgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            count += area.pixel(x, y) == colour.toPixel();
+    return count;
+}
+
+} // namespace
+
+class tst_PlotArea : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsInItsBackgroundAndClearsToTheNewOne();
+    void unitsMapOntoThePixelThatContainsThem_data();
+    void unitsMapOntoThePixelThatContainsThem();
+    void pointsOutsideTheAreaAreClipped_data();
+    void pointsOutsideTheAreaAreClipped();
+    void widerPointsAreSquaresAroundTheirPixel();
+    void changedRectCoversEveryChangeUntilReset();
+    void invalidSettingsRaiseAnError();
+};
+
+void tst_PlotArea::startsInItsBackgroundAndClearsToTheNewOne()
+{
+    figure::PlotArea area(209, 209, grey);
+    QCOMPARE(pixelsOf(area, grey), 209 * 209);
+    area.setBackColor(white);
+    QCOMPARE(pixelsOf(area, grey), 209 * 209); // a new background shows at the next clear
+    area.setPoint(10, 10, black);
+    area.clear();
+    QCOMPARE(pixelsOf(area, white), 209 * 209);
+}
+
+void tst_PlotArea::unitsMapOntoThePixelThatContainsThem_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    // 750 units is three quarters across (156.75 pixels), 500 is halfway down (104.5).
+    QTest::newRow("first dot of a figure") << 750.0f << 500.0f << 156 << 104;
+    QTest::newRow("origin") << 0.0f << 0.0f << 0 << 0;
+    QTest::newRow("centre") << 500.0f << 500.0f << 104 << 104;
+    QTest::newRow("just inside bottom right") << 999.99f << 999.99f << 208 << 208;
+    QTest::newRow("lowest figure corner") << 250.0f << 250.0f << 52 << 52;
+}
+
+void tst_PlotArea::unitsMapOntoThePixelThatContainsThem()
+{
+    QFETCH(float, x);
+    QFETCH(float, y);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    figure::PlotArea area = windowArea();
+    area.setPoint(x, y, black);
+    QCOMPARE(area.pixel(column, row), black.toPixel());
+    QCOMPARE(pixelsOf(area, black), 1);
+}
+
+void tst_PlotArea::pointsOutsideTheAreaAreClipped_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    const float infinity = std::numeric_limits<float>::infinity();
+    QTest::newRow("right edge") << 1000.0f << 500.0f;
+    QTest::newRow("bottom edge") << 500.0f << 1000.0f;
+    QTest::newRow("left of it") << -0.01f << 500.0f;
+    QTest::newRow("far away") << 3e38f << -3e38f;
+    QTest::newRow("infinite") << infinity << 500.0f;
+    QTest::newRow("not a number") << 500.0f << std::numeric_limits<float>::quiet_NaN();
+}
+
+void tst_PlotArea::pointsOutsideTheAreaAreClipped()
+{
+    QFETCH(float, x);
+    QFETCH(float, y);
+    figure::PlotArea area = windowArea();
+    area.setPoint(x, y, black);
+    QCOMPARE(pixelsOf(area, white), 209 * 209);
+    QVERIFY(area.changedRect().isEmpty());
+}
+
+void tst_PlotArea::widerPointsAreSquaresAroundTheirPixel()
+{
+    figure::PlotArea area = windowArea();
+    area.setDrawWidth(3);
+    area.setPoint(500, 500, black);
+    QCOMPARE(pixelsOf(area, black), 9);
+    QCOMPARE(area.pixel(103, 103), black.toPixel());
+    QCOMPARE(area.pixel(105, 105), black.toPixel());
+
+    // At a corner the square is cut off by the edge, not moved inside.
+    area.setPoint(0, 0, black);
+    QCOMPARE(pixelsOf(area, black), 9 + 4);
+}
+
+void tst_PlotArea::changedRectCoversEveryChangeUntilReset()
+{
+    figure::PlotArea area = windowArea();
+    QVERIFY(area.changedRect().isEmpty());
+    area.setPoint(750, 500, black);
+    QCOMPARE(area.changedRect(), (figure::PixelRect{156, 104, 1, 1}));
+    area.setPoint(250, 750, black);
+    QCOMPARE(area.changedRect(), (figure::PixelRect{52, 104, 105, 53}));
+    area.resetChangedRect();
+    area.clear();
+    QCOMPARE(area.changedRect(), (figure::PixelRect{0, 0, 209, 209}));
+}
+
+void tst_PlotArea::invalidSettingsRaiseAnError()
+{
+    figure::PlotArea area = windowArea();
+    for (auto set : {+[](figure::PlotArea &a) { a.setScaleWidth(0); },
+                     +[](figure::PlotArea &a) { a.setScaleHeight(std::nanf("")); },
+                     +[](figure::PlotArea &a) { a.setDrawWidth(0); }}) {
+        try {
+            set(area);
+            QFAIL("no error raised");
+        } catch (const figure::RuntimeError &error) {
+            QCOMPARE(error.number(), 380);
+        }
+    }
+    // The area is still as it was.
+    QCOMPARE(area.scaleWidth(), 1000.0f);
+    QCOMPARE(area.drawWidth(), std::int16_t(1));
+}
+
+QTEST_APPLESS_MAIN(tst_PlotArea)
+#include "tst_plotarea.moc"

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Form.h"
+
+#include <cstdint>
+
+// The program's window: two frequency lists, a plot area, and buttons that draw
+// the Lissajous figure for the selected frequencies and clear it. All its state
+// lives in its controls.
+class Korvana : public forms::Form {
+    Q_OBJECT
+
+public:
+    explicit Korvana(QWidget *parent = nullptr);
+
+protected:
+    void load() override;
+
+private:
+    void Command1_Click(std::int16_t index);
+    void DrawFigure();
+    void ClearPlot();
+};
