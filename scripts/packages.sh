@@ -1,0 +1,32 @@
+# Sourced by scripts/run and scripts/test: the Debian packages Korvana needs, and a
+# function that installs the missing ones.
+
+# To build and run the program.
+build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
+# To run its tests: a virtual X server, a pretend user, and screenshots.
+test_packages=(xvfb xauth xdotool imagemagick libx11-dev)
+
+# Installs those of the named packages that are missing, as root or through sudo;
+# otherwise prints the apt-get line to run and exits.
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "Missing packages. Install them as root with:" >&2
+            echo "  apt-get install -y ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    echo "Installing ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+}
