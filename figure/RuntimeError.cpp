@@ -40,4 +40,9 @@ RuntimeError RuntimeError::invalidPropertyArrayIndex()
     return {381, "Невалиден индекс в масив на свойство"};
 }
 
+RuntimeError RuntimeError::objectRequired()
+{
+    return {424, "Изисква се обект"};
+}
+
 } // namespace figure

@@ -20,6 +20,7 @@ public:
     static RuntimeError controlArrayElementMissing(int index);
     static RuntimeError invalidPropertyValue();
     static RuntimeError invalidPropertyArrayIndex();
+    static RuntimeError objectRequired();
 
 private:
     int m_number;

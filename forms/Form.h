@@ -34,7 +34,9 @@ public:
     {
         if (auto *found = qobject_cast<Control *>(lookUp(name, index)))
             return *found;
-        throw figure::RuntimeError::controlArrayElementMissing(index.value_or(-1));
+        if (index)
+            throw figure::RuntimeError::controlArrayElementMissing(*index);
+        throw figure::RuntimeError::objectRequired();
     }
 
 protected:

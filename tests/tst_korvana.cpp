@@ -155,6 +155,10 @@ void tst_Korvana::theScreenShowsThePicture()
 {
     auto &picture = m_window->control<forms::PictureBox>("Picture1");
     button(0).click();
+    // Hidden and shown again, as when minimised and restored, it still shows the figure.
+    m_window->hide();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     const QImage shown = picture.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect inner = picture.contentsRect();
     QCOMPARE(inner.size(), QSize(area().width(), area().height()));
