@@ -4,11 +4,13 @@
 #include "ListBox.h"
 #include "PictureBox.h"
 #include "RuntimeErrorBox.h"
+#include "TextBox.h"
 #include "Twips.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPalette>
-#include <QPlainTextEdit>
+#include <QPixmap>
 
 #include <new>
 
@@ -21,10 +23,9 @@ QString qtText(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QRect pixelGeometry(const ControlDesign &design)
+QColor qtColour(figure::Rgb colour)
 {
-    return {pixelsFromTwips(design.left), pixelsFromTwips(design.top),
-            pixelsFromTwips(design.width), pixelsFromTwips(design.height)};
+    return {colour.red, colour.green, colour.blue};
 }
 
 figure::Rgb rgbFromQt(const QColor &colour)
@@ -32,29 +33,64 @@ figure::Rgb rgbFromQt(const QColor &colour)
     return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
 }
 
+QRect pixelGeometry(const ControlDesign &design)
+{
+    return {pixelsFromTwips(design.left), pixelsFromTwips(design.top),
+            pixelsFromTwips(design.width), pixelsFromTwips(design.height)};
+}
+
+QFont qtFont(const FontDesign &design)
+{
+    QFont font(qtText(design.family), design.pointSize, design.weight);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
+    font.setStrikeOut(design.strikeOut);
+    // Where the family is missing, fontconfig's metric-compatible serif stands in.
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+// Paints the widget's own background in the colour, in place of the style's.
+void fillBackground(QWidget *widget, QPalette::ColorRole role, figure::Rgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, qtColour(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(role == QPalette::Window);
+}
+
 QWidget *createControl(const ControlDesign &design, QWidget *parent)
 {
-    const QRect geometry = pixelGeometry(design);
     switch (design.kind) {
     case ControlKind::TextBox: {
-        auto *textBox = new QPlainTextEdit(qtText(design.text), parent);
-        textBox->setReadOnly(true);
+        auto *textBox = new TextBox(parent);
+        textBox->setText(design.text);
+        if (design.backColor)
+            fillBackground(textBox, QPalette::Base, *design.backColor);
         return textBox;
     }
-    case ControlKind::Label:
-        return new QLabel(qtText(design.text), parent);
+    case ControlKind::Label: {
+        auto *label = new QLabel(qtText(design.text), parent);
+        label->setAlignment(Qt::AlignCenter);
+        if (design.backColor)
+            fillBackground(label, QPalette::Window, *design.backColor);
+        return label;
+    }
     case ControlKind::PictureBox:
         // Until the program sets a background, the platform's button face shows.
-        return new PictureBox(geometry.size(), rgbFromQt(parent->palette().color(QPalette::Button)),
+        return new PictureBox(pixelGeometry(design).size(),
+                              design.backColor.value_or(rgbFromQt(parent->palette().color(QPalette::Button))),
                               parent);
     case ControlKind::ListBox: {
         auto *list = new ListBox(parent);
         for (std::string_view item : design.items)
             list->addItem(item);
+        if (design.backColor)
+            fillBackground(list, QPalette::Base, *design.backColor);
         return list;
     }
     case ControlKind::CommandButton:
-        return new CommandButton(qtText(design.text), parent);
+        return new CommandButton(qtText(design.text), design.backColor, parent);
     }
     return nullptr;
 }
@@ -62,10 +98,16 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
 } // namespace
 
 Form::Form(const FormDesign &design, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(qtText(design.caption));
+    setWindowIcon(QIcon(QPixmap(design.icon)));
+    // A fixed client area: the design places every control, and nothing moves them.
     setFixedSize(pixelsFromTwips(design.clientWidth), pixelsFromTwips(design.clientHeight));
+    fillBackground(this, QPalette::Window, design.backColor);
+    setFont(qtFont(design.font));
 
     // Created in tab order, which Qt takes as the focus chain.
     for (const ControlDesign &controlDesign : design.controls) {

@@ -8,11 +8,25 @@
 
 namespace forms {
 
-// A window's design data: its frame and the controls it is built with.
+struct FontDesign {
+    std::string_view family;
+    int pointSize;
+    int weight; // 100 to 900; 400 is regular
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+};
+
+// A window's design data: its frame, its look, and the controls it is built with.
 struct FormDesign {
     std::string_view caption;
     int clientWidth;  // twips
     int clientHeight; // twips
+    figure::Rgb backColor;
+    // Every control shows its text in the window's font.
+    FontDesign font;
+    // An XPM picture, kept as reviewable text.
+    const char *const *icon;
     std::span<const ControlDesign> controls;
 };
 
