@@ -1,13 +1,12 @@
+#include "Application.h"
 #include "Korvana.h"
-
-#include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const auto app = forms::createApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvana"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     Korvana window;
     window.start();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -3,9 +3,10 @@
 
 # To build and run the program.
 build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
-# To run its tests: a virtual X server, a pretend user, screenshots, and windres
-# for the Windows resources.
-test_packages=(xvfb xauth xdotool imagemagick libx11-dev binutils-mingw-w64-x86-64)
+# To run its tests: a virtual X server, a pretend user, screenshots, strace, windres
+# for the Windows resources, and clang with libFuzzer.
+test_packages=(xvfb xauth xdotool imagemagick libx11-dev strace binutils-mingw-w64-x86-64
+    clang libclang-rt-14-dev)
 
 # Installs those of the named packages that are missing, as root or through sudo;
 # otherwise prints the apt-get line to run and exits.

@@ -3,6 +3,7 @@
 #include "ListBox.h"
 #include "Lissajous.h"
 #include "PictureBox.h"
+#include "RuntimeError.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,13 +20,17 @@ std::vector<std::uint32_t> pixelsOf(const figure::PlotArea &area)
     return {area.pixels(), area.pixels() + std::size_t(area.width()) * area.height()};
 }
 
-// The dots the figure module computes for (a, b), set on a white area of the same size.
+// The dots the figure module computes for (a, b), set on a white area of the same
+// size; where the computation fails, the dots set before it failed.
 std::vector<std::uint32_t> expectedFigure(const figure::PlotArea &like, double a, double b)
 {
     figure::PlotArea area(like.width(), like.height(), {255, 255, 255});
     area.setScaleWidth(1000);
     area.setScaleHeight(1000);
-    figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint p) { area.setPoint(p.x, p.y, {}); });
+    try {
+        figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint p) { area.setPoint(p.x, p.y, {}); });
+    } catch (const figure::RuntimeError &) {
+    }
     return pixelsOf(area);
 }
 
@@ -50,7 +55,9 @@ private slots:
     void clearBlanksTheArea();
     void equalFrequenciesDrawACircle();
     void theScreenShowsThePicture();
-    void aRuntimeErrorIsReportedAndTheWindowGoesOn();
+    void runtimeErrorsAreReportedAndTheWindowGoesOn_data();
+    void runtimeErrorsAreReportedAndTheWindowGoesOn();
+    void missingControlsRaiseErrors();
 
 private:
     forms::ListBox &list(std::int16_t index) { return m_window->control<forms::ListBox>("List1", index); }
@@ -170,11 +177,37 @@ void tst_Korvana::theScreenShowsThePicture()
     }
 }
 
-void tst_Korvana::aRuntimeErrorIsReportedAndTheWindowGoesOn()
+void tst_Korvana::runtimeErrorsAreReportedAndTheWindowGoesOn_data()
 {
-    // An item that is no number makes the draw fail with a type mismatch.
-    list(0).addItem("много");
-    select(0, 19);
+    QTest::addColumn<int>("list");
+    QTest::addColumn<QByteArray>("item");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("description");
+    const QString typeMismatch = QStringLiteral("Несъответствие на типовете");
+    const QString overflow = QStringLiteral("Препълване");
+    const QByteArray huge = "1" + QByteArray(308, '0');
+    QTest::newRow("a word in X") << 0 << QByteArray("много") << 0.0 << 13 << typeMismatch;
+    QTest::newRow("NaN in Y") << 1 << QByteArray("NaN") << 0.0 << 13 << typeMismatch;
+    QTest::newRow("infinity in X") << 0 << QByteArray("inf") << 0.0 << 13 << typeMismatch;
+    QTest::newRow("negative in Y") << 1 << QByteArray("-3") << 0.0 << 13 << typeMismatch;
+    // Whole numbers that big overflow when multiplied by t = 2: the dots for t = 0
+    // and 1 are already set, one by one, when the error stops the draw.
+    QTest::newRow("1e308 in X") << 0 << huge << 1e308 << 6 << overflow;
+    QTest::newRow("1e308 in Y") << 1 << huge << 1e308 << 6 << overflow;
+}
+
+void tst_Korvana::runtimeErrorsAreReportedAndTheWindowGoesOn()
+{
+    QFETCH(int, list);
+    QFETCH(QByteArray, item);
+    QFETCH(double, value);
+    QFETCH(int, error);
+    QFETCH(QString, description);
+    const std::int16_t index = std::int16_t(list);
+    this->list(index).addItem(item.toStdString());
+    select(index, 19);
+
     QString reported;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -183,13 +216,32 @@ void tst_Korvana::aRuntimeErrorIsReportedAndTheWindowGoesOn()
         box->accept();
     });
     button(0).click();
-    QVERIFY2(reported.contains(QStringLiteral("'13'")), qPrintable(reported));
-    QVERIFY(reported.contains(QStringLiteral("Несъответствие на типовете")));
-    // The draw stopped after clearing; the window still works.
-    QCOMPARE(pixelsOf(area()), blank(area()));
-    select(0, 1);
+    QVERIFY2(reported.contains(QStringLiteral("'%1'").arg(error)), qPrintable(reported));
+    QVERIFY2(reported.contains(description), qPrintable(reported));
+    const double a = list == 0 ? value : 1;
+    const double b = list == 1 ? value : 3;
+    QCOMPARE(pixelsOf(area()), value == 0 ? blank(area()) : expectedFigure(area(), a, b));
+
+    // The window goes on working.
+    select(index, 1);
     button(0).click();
-    QCOMPARE(pixelsOf(area()), expectedFigure(area(), 2, 3));
+    QCOMPARE(pixelsOf(area()), expectedFigure(area(), list == 0 ? 2 : 1, list == 1 ? 2 : 3));
+    button(1).click();
+    QCOMPARE(pixelsOf(area()), blank(area()));
+}
+
+void tst_Korvana::missingControlsRaiseErrors()
+{
+    for (auto lookUp : {+[](Korvana &w) { w.control<forms::ListBox>("List1", 2); },
+                        +[](Korvana &w) { w.control<forms::ListBox>("Picture1"); },
+                        +[](Korvana &w) { w.control<forms::PictureBox>("Picture2"); }}) {
+        try {
+            lookUp(*m_window);
+            QFAIL("no error raised");
+        } catch (const figure::RuntimeError &error) {
+            QVERIFY(error.number() == 340 || error.number() == 424);
+        }
+    }
 }
 
 QTEST_MAIN(tst_Korvana)

@@ -1,0 +1,40 @@
+#include "Application.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace forms {
+
+namespace {
+
+// Qt's platform plugin reports a missing display as warnings and then a fatal
+// message; the warnings are dropped while the application is made, and the fatal
+// message becomes one line and a plain exit.
+void reportNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        const QByteArray display = qgetenv("DISPLAY");
+        std::fprintf(stderr,
+                     "korvana: no display to open the window on (DISPLAY=%s); start it on a "
+                     "desktop, or without one as: xvfb-run korvana\n",
+                     display.isEmpty() ? "unset" : display.constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0)
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(reportNoDisplay);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    return application;
+}
+
+} // namespace forms
