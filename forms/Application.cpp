@@ -1,5 +1,11 @@
 #include "Application.h"
 
+#include "Accessibility.h"
+
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +40,14 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
     const QtMessageHandler previous = qInstallMessageHandler(reportNoDisplay);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+
+    // Without the translation installed, Qt's texts stay in English.
+    auto *qtTexts = new QTranslator(application.get());
+    if (qtTexts->load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexts);
+
+    installAccessibleRoles();
     return application;
 }
 

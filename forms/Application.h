@@ -6,9 +6,13 @@
 
 namespace forms {
 
-// Makes the application object. Where no window can be opened (no display, or one
-// that cannot be reached), Qt would print several lines and abort; this prints one
-// line that says why and how to start the program, and exits with status 1.
+// Makes the application object that the program's windows run in: with Qt's own
+// texts (such as a message box's buttons) in Bulgarian where Qt's translation is
+// installed, and with screen-reader roles for this layer's controls.
+//
+// Where no window can be opened (no display, or one that cannot be reached), Qt
+// would print several lines and abort; this prints one line that says why and how
+// to start the program, and exits with status 1.
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv);
 
 } // namespace forms

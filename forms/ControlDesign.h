@@ -28,6 +28,8 @@ struct ControlDesign {
     // Unset: the platform's own colour for that kind of control.
     std::optional<figure::Rgb> backColor = {};
     bool visible = true;
+    // What a screen reader calls the control where its text does not name it.
+    std::string_view accessibleName = {};
 };
 
 } // namespace forms

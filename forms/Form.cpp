@@ -114,6 +114,8 @@ Form::Form(const FormDesign &design, QWidget *parent)
         QWidget *widget = createControl(controlDesign, this);
         widget->setGeometry(pixelGeometry(controlDesign));
         widget->setVisible(controlDesign.visible);
+        if (!controlDesign.accessibleName.empty())
+            widget->setAccessibleName(qtText(controlDesign.accessibleName));
         m_controls.push_back({std::string(controlDesign.name), controlDesign.index, widget});
     }
 }

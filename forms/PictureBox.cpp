@@ -49,6 +49,11 @@ void PictureBox::setPoint(float x, float y, figure::Rgb colour)
     updateChanged();
 }
 
+void PictureBox::setDescription(std::string_view description)
+{
+    setAccessibleDescription(QString::fromUtf8(description.data(), qsizetype(description.size())));
+}
+
 void PictureBox::updateChanged()
 {
     const figure::PixelRect changed = m_area.changedRect();

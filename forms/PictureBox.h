@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include <string_view>
+
 namespace forms {
 
 // A framed plot area. Its picture is retained in a plot-area model, so it survives
@@ -24,6 +26,8 @@ public:
     void setBackColor(figure::Rgb colour);
     void clear();
     void setPoint(float x, float y, figure::Rgb colour);
+    // What a screen reader says the picture shows.
+    void setDescription(std::string_view description);
 
     const figure::PlotArea &plotArea() const { return m_area; }
 

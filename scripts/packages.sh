@@ -1,12 +1,20 @@
 # Sourced by scripts/run and scripts/test: the Debian packages Korvana needs, and a
 # function that installs the missing ones.
 
-# To build and run the program.
-build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2)
-# To run its tests: a virtual X server, a pretend user, screenshots, strace, windres
-# for the Windows resources, and clang with libFuzzer.
-test_packages=(xvfb xauth xdotool imagemagick libx11-dev strace binutils-mingw-w64-x86-64
-    clang libclang-rt-14-dev)
+# To build and run the program, with Qt's own texts in Bulgarian.
+build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 qt6-translations-l10n)
+
+# To run its tests: a virtual X server and a pretend user (xvfb, xdotool), screenshots
+# (imagemagick), strace, a screen reader's view (AT-SPI on a D-Bus session bus), the
+# desktop-file and Debian-package tools, windres for the Windows resources, and clang
+# with libFuzzer.
+test_packages=(
+    xvfb xauth xdotool imagemagick libx11-dev strace
+    dbus at-spi2-core python3-pyatspi
+    desktop-file-utils appstream dpkg-dev
+    binutils-mingw-w64-x86-64
+    clang libclang-rt-14-dev
+)
 
 # Installs those of the named packages that are missing, as root or through sudo;
 # otherwise prints the apt-get line to run and exits.

@@ -46,6 +46,7 @@ private slots:
     void everyTextIsInTheWindowFontWithoutMissingGlyphs();
     void tabVisitsTheTextListsAndButtonsInOrder();
     void spacePressesTheFocusedButton();
+    void focusShowsOnEveryFocusableControl();
 
 private:
     QWidget *control(std::string_view name, std::optional<std::int16_t> index = {})
@@ -77,12 +78,17 @@ void tst_KorvanaLayout::windowIsFixedAtItsDesignedSize()
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_window->windowIcon().pixmap(32, 32).toImage().size(), QSize(32, 32));
 
-    // A Windows build carries the same picture, made from the same source.
-    const QImage icon(QFINDTESTDATA("../window/korvana.xpm"));
-    const QImage windowsIcon(QFINDTESTDATA("../window/korvana.ico"));
+    // The Windows icon and the desktop's icons carry the same picture, made from the
+    // same source; the larger one is an exact enlargement.
+    const QImage icon = QImage(QFINDTESTDATA("../window/korvana.xpm"));
     QCOMPARE(icon.format(), QImage::Format_Indexed8);
-    QCOMPARE(windowsIcon.size(), QSize(32, 32));
-    QCOMPARE(windowsIcon.convertToFormat(QImage::Format_ARGB32), icon.convertToFormat(QImage::Format_ARGB32));
+    const QImage picture = icon.convertToFormat(QImage::Format_ARGB32);
+    for (const char *file : {"../window/korvana.ico", "../window/korvana-32.png"}) {
+        const QImage made(QFINDTESTDATA(file));
+        QVERIFY2(made.convertToFormat(QImage::Format_ARGB32) == picture, file);
+    }
+    const QImage large(QFINDTESTDATA("../window/korvana-128.png"));
+    QCOMPARE(large.convertToFormat(QImage::Format_ARGB32), picture.scaled(128, 128));
 
     // In device pixels, the window grows with the display scale.
     QCOMPARE(m_window->devicePixelRatio(), scaleFactor());
@@ -227,6 +233,24 @@ void tst_KorvanaLayout::spacePressesTheFocusedButton()
     QCOMPARE(clicks.count(), 2);
     const figure::PlotArea &area = m_window->control<forms::PictureBox>("Picture1").plotArea();
     QCOMPARE(area.pixel(area.width() * 3 / 4, area.height() / 2), 0xff000000u);
+}
+
+void tst_KorvanaLayout::focusShowsOnEveryFocusableControl()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const QList<QWidget *> focusable = {control("Text1", 0), control("List1", 0), control("List1", 1),
+                                        control("Command1", 0), control("Command1", 1)};
+    for (QWidget *widget : focusable) {
+        // Compared while another control holds the focus, and while this one does.
+        QWidget *other = widget == focusable.first() ? focusable.last() : focusable.first();
+        other->setFocus();
+        QVERIFY(!widget->hasFocus());
+        const QImage without = widget->grab().toImage();
+        widget->setFocus();
+        QVERIFY(widget->hasFocus());
+        QVERIFY2(widget->grab().toImage() != without, qPrintable(widget->accessibleName()));
+    }
 }
 
 QTEST_MAIN(tst_KorvanaLayout)

@@ -2,6 +2,7 @@
 
 #include "FrequencyText.h"
 #include "KorvanaDesign.h"
+#include "KorvanaTexts.h"
 #include "ListBox.h"
 #include "Lissajous.h"
 #include "PictureBox.h"
@@ -52,11 +53,13 @@ void Korvana::DrawFigure()
 {
     auto &picture = control<forms::PictureBox>("Picture1");
     picture.clear();
+    picture.setDescription(emptyPlotDescription);
     const double a = selectedFrequency(control<forms::ListBox>("List1", 0));
     const double b = selectedFrequency(control<forms::ListBox>("List1", 1));
     figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint point) {
         picture.setPoint(point.x, point.y, black);
     });
+    picture.setDescription(figureDescription(a, b));
 }
 
 void Korvana::ClearPlot()
@@ -65,4 +68,5 @@ void Korvana::ClearPlot()
     picture.setDrawWidth(1);
     picture.setBackColor(white);
     picture.clear();
+    picture.setDescription(emptyPlotDescription);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The help text: ten lines, each ending with CR LF.
@@ -33,3 +34,7 @@ inline constexpr std::string_view aphorism =
     "Неприятното, когато пръв направиш нещо както трябва, \r\n"
     "е, че никой не оценява колко трудно всъщност е \r\n"
     "било. \r\n";
+
+// What a screen reader says the plot area shows.
+inline constexpr std::string_view emptyPlotDescription = "Няма начертана фигура";
+std::string figureDescription(double a, double b);

@@ -1,0 +1,28 @@
+#include "Accessibility.h"
+
+#include "Form.h"
+#include "PictureBox.h"
+
+#include <QAccessibleWidget>
+
+namespace forms {
+
+namespace {
+
+QAccessibleInterface *accessibleControl(const QString &, QObject *object)
+{
+    if (auto *picture = qobject_cast<PictureBox *>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto *form = qobject_cast<Form *>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleRoles()
+{
+    QAccessible::installFactory(accessibleControl);
+}
+
+} // namespace forms
