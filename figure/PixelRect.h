@@ -13,6 +13,18 @@ struct PixelRect {
 
     constexpr bool isEmpty() const { return width <= 0 || height <= 0; }
 
+    constexpr bool contains(int x, int y) const
+    {
+        return x >= left && x < left + width && y >= top && y < top + height;
+    }
+
+    // Grows to take in the pixel (x, y); most dots of a figure already lie inside.
+    constexpr void include(int x, int y)
+    {
+        if (!contains(x, y))
+            *this = united({x, y, 1, 1});
+    }
+
     constexpr PixelRect united(PixelRect other) const
     {
         if (isEmpty())

@@ -15,6 +15,7 @@ PlotArea::PlotArea(int width, int height, Rgb background)
     , m_scaleHeight(float(m_height))
     , m_backColor(background)
     , m_pixels(std::size_t(m_width) * m_height, background.toPixel())
+    , m_clearedTo(background)
 {
 }
 
@@ -46,27 +47,30 @@ void PlotArea::setBackColor(Rgb colour)
 
 void PlotArea::clear()
 {
-    fill({0, 0, m_width, m_height}, m_backColor.toPixel());
+    const PixelRect whole{0, 0, m_width, m_height};
+    fill(m_backColor == m_clearedTo ? m_drawnSinceClear : whole, m_backColor.toPixel());
+    m_drawnSinceClear = {};
+    m_clearedTo = m_backColor;
 }
 
-void PlotArea::setPoint(float x, float y, Rgb colour)
+void PlotArea::setSquare(double column, double row, Rgb colour)
 {
-    // The pixel that contains the mapped position; in double so that no position
-    // inside the area rounds onto its neighbour.
-    const double column = std::floor(double(x) * m_width / m_scaleWidth);
-    const double row = std::floor(double(y) * m_height / m_scaleHeight);
     // Compared as doubles first: a far-off or non-finite position has no pixel.
-    if (!(column > -m_drawWidth && column < m_width + m_drawWidth && row > -m_drawWidth
-          && row < m_height + m_drawWidth))
+    const double firstColumn = std::floor(column);
+    const double firstRow = std::floor(row);
+    if (!(firstColumn > -m_drawWidth && firstColumn < m_width + m_drawWidth && firstRow > -m_drawWidth
+          && firstRow < m_height + m_drawWidth))
         return;
 
     // A wider point is a square of drawWidth pixels around that pixel.
     const int before = (m_drawWidth - 1) / 2;
-    const int left = std::max(int(column) - before, 0);
-    const int top = std::max(int(row) - before, 0);
-    const int right = std::min(int(column) - before + m_drawWidth, m_width);
-    const int bottom = std::min(int(row) - before + m_drawWidth, m_height);
-    fill({left, top, right - left, bottom - top}, colour.toPixel());
+    const int left = std::max(int(firstColumn) - before, 0);
+    const int top = std::max(int(firstRow) - before, 0);
+    const int right = std::min(int(firstColumn) - before + m_drawWidth, m_width);
+    const int bottom = std::min(int(firstRow) - before + m_drawWidth, m_height);
+    const PixelRect square{left, top, right - left, bottom - top};
+    fill(square, colour.toPixel());
+    m_drawnSinceClear = m_drawnSinceClear.united(square);
 }
 
 void PlotArea::fill(PixelRect rect, std::uint32_t value)

@@ -20,11 +20,31 @@ public:
     void setDrawWidth(std::int16_t pixels);
     void setBackColor(Rgb colour);
 
-    // Fills the whole area with the background colour.
+    // Fills the whole area with the background colour. Only pixels that are not
+    // already that colour change: after a clear to the same colour, those drawn since.
     void clear();
     // Sets the point (x, y), in user units, drawWidth pixels wide. Points outside
-    // the area are clipped away.
-    void setPoint(float x, float y, Rgb colour);
+    // the area are clipped away. Inline: a figure sets 2001 of them at once.
+    void setPoint(float x, float y, Rgb colour)
+    {
+        // The position in pixels, in double so that no position inside the area
+        // rounds onto its neighbour; the pixel that contains it is the one set.
+        const double column = double(x) * m_width / m_scaleWidth;
+        const double row = double(y) * m_height / m_scaleHeight;
+        if (m_drawWidth != 1) {
+            setSquare(column, row, colour);
+            return;
+        }
+        // Inside the area truncation is the floor; a position outside, or not a
+        // number, fails these tests and has no pixel.
+        if (!(column >= 0 && column < m_width && row >= 0 && row < m_height))
+            return;
+        const int pixelX = int(column);
+        const int pixelY = int(row);
+        m_pixels[std::size_t(pixelY) * m_width + pixelX] = colour.toPixel();
+        m_changed.include(pixelX, pixelY);
+        m_drawnSinceClear.include(pixelX, pixelY);
+    }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -43,6 +63,8 @@ public:
     void resetChangedRect() { m_changed = {}; }
 
 private:
+    // A point drawWidth pixels wide: a square around the pixel at (column, row).
+    void setSquare(double column, double row, Rgb colour);
     void fill(PixelRect rect, std::uint32_t value);
 
     int m_width;
@@ -53,6 +75,10 @@ private:
     Rgb m_backColor;
     std::vector<std::uint32_t> m_pixels;
     PixelRect m_changed;
+    // Everything set since the area was last cleared to m_clearedTo; nothing outside
+    // it differs from that colour.
+    PixelRect m_drawnSinceClear;
+    Rgb m_clearedTo;
 };
 
 } // namespace figure

@@ -43,12 +43,6 @@ void PictureBox::clear()
     updateChanged();
 }
 
-void PictureBox::setPoint(float x, float y, figure::Rgb colour)
-{
-    m_area.setPoint(x, y, colour);
-    updateChanged();
-}
-
 void PictureBox::setDescription(std::string_view description)
 {
     setAccessibleDescription(QString::fromUtf8(description.data(), qsizetype(description.size())));
@@ -57,6 +51,9 @@ void PictureBox::setDescription(std::string_view description)
 void PictureBox::updateChanged()
 {
     const figure::PixelRect changed = m_area.changedRect();
+    if (changed == m_updateRequested)
+        return;
+    m_updateRequested = changed;
     if (!changed.isEmpty())
         update(QRect(changed.left, changed.top, changed.width, changed.height)
                    .translated(contentsRect().topLeft()));
@@ -65,6 +62,7 @@ void PictureBox::updateChanged()
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     m_area.resetChangedRect();
+    m_updateRequested = {};
     QPainter painter(this);
     const QRect inner = contentsRect();
     if (!inner.contains(event->rect()))

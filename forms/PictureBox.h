@@ -25,7 +25,14 @@ public:
     void setDrawWidth(std::int16_t pixels);
     void setBackColor(figure::Rgb colour);
     void clear();
-    void setPoint(float x, float y, figure::Rgb colour);
+    // Inline, like the model's: a figure sets 2001 points at once, and a repaint is
+    // asked for only when the changed part of the picture grows.
+    void setPoint(float x, float y, figure::Rgb colour)
+    {
+        m_area.setPoint(x, y, colour);
+        if (m_area.changedRect() != m_updateRequested)
+            updateChanged();
+    }
     // What a screen reader says the picture shows.
     void setDescription(std::string_view description);
 
@@ -38,6 +45,9 @@ private:
     void updateChanged();
 
     figure::PlotArea m_area;
+    // The part of the model already handed to Qt to repaint; a dot inside it needs
+    // no new request.
+    figure::PixelRect m_updateRequested;
 };
 
 } // namespace forms

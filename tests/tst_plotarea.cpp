@@ -132,9 +132,30 @@ void tst_PlotArea::changedRectCoversEveryChangeUntilReset()
     QCOMPARE(area.changedRect(), (figure::PixelRect{156, 104, 1, 1}));
     area.setPoint(250, 750, black);
     QCOMPARE(area.changedRect(), (figure::PixelRect{52, 104, 105, 53}));
+
+    // A clear to the same background changes only what was drawn since the last one.
+    area.resetChangedRect();
+    area.clear();
+    QCOMPARE(area.changedRect(), (figure::PixelRect{52, 104, 105, 53}));
+    QCOMPARE(pixelsOf(area, white), 209 * 209);
+    area.resetChangedRect();
+    area.clear();
+    QVERIFY(area.changedRect().isEmpty());
+
+    // Wide points count as drawn too.
+    area.setDrawWidth(5);
+    area.setPoint(0, 999, black);
+    area.resetChangedRect();
+    area.clear();
+    QCOMPARE(area.changedRect(), (figure::PixelRect{0, 206, 3, 3}));
+    QCOMPARE(pixelsOf(area, white), 209 * 209);
+
+    // A clear to a new background changes every pixel.
+    area.setBackColor(grey);
     area.resetChangedRect();
     area.clear();
     QCOMPARE(area.changedRect(), (figure::PixelRect{0, 0, 209, 209}));
+    QCOMPARE(pixelsOf(area, grey), 209 * 209);
 }
 
 void tst_PlotArea::invalidSettingsRaiseAnError()
