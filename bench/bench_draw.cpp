@@ -63,8 +63,8 @@ void clearPlot(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(points)->Name("points/19,7")->Unit(benchmark::kMicrosecond);
-BENCHMARK(drawFigure)->Name("DrawFigure/19,7")->Unit(benchmark::kMicrosecond);
+BENCHMARK(points)->Name("points/19:7")->Unit(benchmark::kMicrosecond);
+BENCHMARK(drawFigure)->Name("DrawFigure/19:7")->Unit(benchmark::kMicrosecond);
 BENCHMARK(clearPlot)->Name("ClearPlot")->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
