@@ -6,14 +6,15 @@ build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 qt6-transla
 
 # To run its tests: a virtual X server and a pretend user (xvfb, xdotool), screenshots
 # (imagemagick), strace, a screen reader's view (AT-SPI on a D-Bus session bus), the
-# desktop-file and Debian-package tools, windres for the Windows resources, and clang
-# with libFuzzer.
+# desktop-file and Debian-package tools, windres for the Windows resources, clang
+# with libFuzzer, and Google Benchmark to build the benchmarks.
 test_packages=(
     xvfb xauth xdotool imagemagick libx11-dev strace
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev
     binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
+    libbenchmark-dev
 )
 
 # Installs those of the named packages that are missing, as root or through sudo;
