@@ -1,10 +1,9 @@
 // Drives the built program as a person would: a real X window under Xvfb, clicked
 // and typed at with xdotool, looked at through screenshots.
 #include "DesignSamples.h"
+#include "ExpectedFigure.h"
 #include "KorvanaDesign.h"
-#include "Lissajous.h"
 #include "PictureBox.h"
-#include "PlotArea.h"
 #include "Twips.h"
 
 #include <QImage>
@@ -38,10 +37,7 @@ QRect plotInner()
 QImage expectedFigure(double a, double b)
 {
     const QSize size = plotInner().size();
-    figure::PlotArea area(size.width(), size.height(), {255, 255, 255});
-    area.setScaleWidth(1000);
-    area.setScaleHeight(1000);
-    figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint p) { area.setPoint(p.x, p.y, {}); });
+    const figure::PlotArea area = ::expectedFigure(size.width(), size.height(), a, b);
     return QImage(reinterpret_cast<const uchar *>(area.pixels()), size.width(), size.height(),
                   QImage::Format_RGB32)
         .copy();

@@ -1,7 +1,7 @@
 #include "CommandButton.h"
+#include "ExpectedFigure.h"
 #include "Korvana.h"
 #include "ListBox.h"
-#include "Lissajous.h"
 #include "PictureBox.h"
 #include "RuntimeError.h"
 
@@ -20,18 +20,9 @@ std::vector<std::uint32_t> pixelsOf(const figure::PlotArea &area)
     return {area.pixels(), area.pixels() + std::size_t(area.width()) * area.height()};
 }
 
-// The dots the figure module computes for (a, b), set on a white area of the same
-// size; where the computation fails, the dots set before it failed.
 std::vector<std::uint32_t> expectedFigure(const figure::PlotArea &like, double a, double b)
 {
-    figure::PlotArea area(like.width(), like.height(), {255, 255, 255});
-    area.setScaleWidth(1000);
-    area.setScaleHeight(1000);
-    try {
-        figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint p) { area.setPoint(p.x, p.y, {}); });
-    } catch (const figure::RuntimeError &) {
-    }
-    return pixelsOf(area);
+    return pixelsOf(::expectedFigure(like.width(), like.height(), a, b));
 }
 
 std::vector<std::uint32_t> blank(const figure::PlotArea &like)
