@@ -1,6 +1,6 @@
 #include "FrequencyText.h"
 
-#include "RuntimeError.h"
+#include "FigureError.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,13 +12,13 @@ double frequencyFromText(std::string_view text)
 {
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     if (text.empty() || !std::ranges::all_of(text, isDigit))
-        throw RuntimeError::typeMismatch();
+        throw FigureError(FigureError::Kind::TypeMismatch);
 
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     // A digit string too long for a double has no value either.
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        throw RuntimeError::typeMismatch();
+        throw FigureError(FigureError::Kind::TypeMismatch);
     return value;
 }
 

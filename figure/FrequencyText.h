@@ -5,7 +5,7 @@
 namespace figure {
 
 // The numeric value of a frequency list item. The items are plain decimal integers;
-// any other text raises the type-mismatch error instead of quietly reading as 0.
+// any other text is a type mismatch instead of quietly reading as 0.
 double frequencyFromText(std::string_view text);
 
 } // namespace figure

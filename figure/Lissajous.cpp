@@ -1,6 +1,6 @@
 #include "Lissajous.h"
 
-#include "RuntimeError.h"
+#include "FigureError.h"
 
 #include <cmath>
 
@@ -18,7 +18,7 @@ constexpr double centre = 500;
 double checked(double value)
 {
     if (!std::isfinite(value))
-        throw RuntimeError::floatingPoint();
+        throw FigureError(FigureError::Kind::Overflow);
     return value;
 }
 
@@ -27,7 +27,7 @@ double checked(double value)
 PlotPoint Lissajous::point(double a, double b, std::int16_t t)
 {
     const double time = t;
-    const double phase = checked(pi / 2);
+    constexpr double phase = pi / 2;
     const double x = checked(std::sin(checked(a * time + phase)) * amplitude + centre);
     const double y = checked(std::sin(checked(b * time)) * amplitude + centre);
     return {static_cast<float>(x), static_cast<float>(y)};

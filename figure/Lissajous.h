@@ -12,11 +12,10 @@ class Lissajous {
 public:
     static constexpr std::int16_t firstT = 0;
     static constexpr std::int16_t lastT = 2000;
-    static constexpr int pointCount = lastT - firstT + 1;
 
     // The point at t, computed in double precision in a fixed order and rounded to
     // single precision, so that every platform sets the same dots. A non-finite
-    // intermediate result raises the floating-point error.
+    // intermediate result raises an overflow.
     static PlotPoint point(double a, double b, std::int16_t t);
 
     // Hands the points to setPoint in increasing t, each one before the next is computed.

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -20,11 +21,14 @@ namespace {
 void reportNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
+        // The application object is half made, but knows the program it runs.
+        const QByteArray program = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toLocal8Bit();
         const QByteArray display = qgetenv("DISPLAY");
         std::fprintf(stderr,
-                     "korvana: no display to open the window on (DISPLAY=%s); start it on a "
-                     "desktop, or without one as: xvfb-run korvana\n",
-                     display.isEmpty() ? "unset" : display.constData());
+                     "%s: no display to open the window on (DISPLAY=%s); start it on a "
+                     "desktop, or without one as: xvfb-run %s\n",
+                     program.constData(), display.isEmpty() ? "unset" : display.constData(),
+                     program.constData());
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -1,12 +1,14 @@
 #include "CommandButton.h"
 
+#include "QtConversions.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <qdrawutil.h>
 
 namespace forms {
 
-CommandButton::CommandButton(const QString &caption, std::optional<figure::Rgb> face,
+CommandButton::CommandButton(const QString &caption, std::optional<Rgb> face,
                              QWidget *parent)
     : QPushButton(caption, parent)
     , m_face(face)
@@ -23,7 +25,7 @@ void CommandButton::paintEvent(QPaintEvent *event)
     }
 
     QPainter painter(this);
-    const QColor face(m_face->red, m_face->green, m_face->blue);
+    const QColor face = qtColour(*m_face);
     const QColor ink = Qt::black;
     QRect frame = rect();
     if (hasFocus()) {

@@ -15,14 +15,14 @@ class CommandButton : public QPushButton {
     Q_OBJECT
 
 public:
-    explicit CommandButton(const QString &caption, std::optional<figure::Rgb> face = {},
+    explicit CommandButton(const QString &caption, std::optional<Rgb> face = {},
                            QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::optional<figure::Rgb> m_face;
+    std::optional<Rgb> m_face;
 };
 
 } // namespace forms

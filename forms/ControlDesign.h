@@ -26,7 +26,7 @@ struct ControlDesign {
     std::string_view text = {};
     std::span<const std::string_view> items = {};
     // Unset: the platform's own colour for that kind of control.
-    std::optional<figure::Rgb> backColor = {};
+    std::optional<Rgb> backColor = {};
     bool visible = true;
     // What a screen reader calls the control where its text does not name it.
     std::string_view accessibleName = {};

@@ -2,7 +2,9 @@
 
 #include "CommandButton.h"
 #include "ListBox.h"
+#include "FigureError.h"
 #include "PictureBox.h"
+#include "QtConversions.h"
 #include "RuntimeErrorBox.h"
 #include "TextBox.h"
 #include "Twips.h"
@@ -20,17 +22,7 @@ namespace forms {
 
 namespace {
 
-QString qtText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-QColor qtColour(figure::Rgb colour)
-{
-    return {colour.red, colour.green, colour.blue};
-}
-
-figure::Rgb rgbFromQt(const QColor &colour)
+Rgb rgbFromQt(const QColor &colour)
 {
     return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
 }
@@ -44,16 +36,13 @@ QRect pixelGeometry(const ControlDesign &design)
 QFont qtFont(const FontDesign &design)
 {
     QFont font(qtText(design.family), design.pointSize, design.weight);
-    font.setItalic(design.italic);
-    font.setUnderline(design.underline);
-    font.setStrikeOut(design.strikeOut);
     // Where the family is missing, fontconfig's metric-compatible serif stands in.
     font.setStyleHint(QFont::Serif);
     return font;
 }
 
 // Paints the widget's own background in the colour, in place of the style's.
-void fillBackground(QWidget *widget, QPalette::ColorRole role, figure::Rgb colour)
+void fillBackground(QWidget *widget, QPalette::ColorRole role, Rgb colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, qtColour(colour));
@@ -94,7 +83,7 @@ QWidget *createControl(const ControlDesign &design, QWidget *parent)
     case ControlKind::CommandButton:
         return new CommandButton(qtText(design.text), design.backColor, parent);
     }
-    return nullptr;
+    Q_UNREACHABLE();
 }
 
 } // namespace
@@ -139,16 +128,10 @@ void Form::start()
     show();
 }
 
-void Form::onClick(std::string_view arrayName, std::function<void(std::int16_t)> handler)
+void Form::bindClick(QPushButton &button, std::int16_t index, std::function<void(std::int16_t)> handler)
 {
-    for (const Entry &entry : m_controls) {
-        auto *button = qobject_cast<CommandButton *>(entry.widget);
-        if (!button || entry.name != arrayName)
-            continue;
-        const std::int16_t index = entry.index.value_or(0);
-        connect(button, &QPushButton::clicked, this,
-                [this, handler, index] { runHandler([&] { handler(index); }); });
-    }
+    connect(&button, &QPushButton::clicked, this,
+            [this, handler = std::move(handler), index] { runHandler([&] { handler(index); }); });
 }
 
 QWidget *Form::lookUp(std::string_view name, std::optional<std::int16_t> index) const
@@ -164,10 +147,12 @@ void Form::runHandler(const std::function<void()> &handler)
 {
     try {
         handler();
-    } catch (const figure::RuntimeError &error) {
+    } catch (const RuntimeError &error) {
         showRuntimeError(this, error);
+    } catch (const figure::FigureError &error) {
+        showRuntimeError(this, RuntimeError::fromFigure(error));
     } catch (const std::bad_alloc &) {
-        showRuntimeError(this, figure::RuntimeError::outOfMemory());
+        showRuntimeError(this, RuntimeError::outOfMemory());
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlArray.h"
 #include "FormDesign.h"
 #include "RuntimeError.h"
 
@@ -12,12 +13,17 @@
 #include <string_view>
 #include <vector>
 
+class QPushButton;
+
 namespace forms {
 
-// A top-level window built from its design data. It looks up its controls by name
-// and index, runs its load handler before it is first shown, and runs every event
-// handler so that a run-time error leaves the handler at once and is reported,
-// while the window goes on working.
+// A top-level window built from its design data. It runs its load handler before it
+// is first shown, and runs every event handler so that a run-time error leaves the
+// handler at once and is reported, while the window goes on working.
+//
+// A window resolves the controls it uses once, when it is built: control() and
+// controlArray() raise a run-time error for a control the design lacks, so a
+// misspelt name stops the window from being made at all.
 class Form : public QWidget {
     Q_OBJECT
 
@@ -27,23 +33,41 @@ public:
     // Runs the load handler, then shows the window.
     void start();
 
-    // The control of that name (and index, in a control array); a missing one
-    // raises a run-time error.
+    // The control of that name (and index, in a control array).
     template <class Control>
     Control &control(std::string_view name, std::optional<std::int16_t> index = {}) const
     {
         if (auto *found = qobject_cast<Control *>(lookUp(name, index)))
             return *found;
         if (index)
-            throw figure::RuntimeError::controlArrayElementMissing(*index);
-        throw figure::RuntimeError::objectRequired();
+            throw RuntimeError::controlArrayElementMissing(*index);
+        throw RuntimeError::objectRequired();
+    }
+
+    // Every member of the control array of that name.
+    template <class Control>
+    ControlArray<Control> controlArray(std::string_view name) const
+    {
+        ControlArray<Control> array;
+        for (const Entry &entry : m_controls) {
+            if (entry.name == name && entry.index)
+                array.add(*entry.index, control<Control>(name, entry.index));
+        }
+        if (array.isEmpty())
+            throw RuntimeError::objectRequired();
+        return array;
     }
 
 protected:
     virtual void load() {}
     // Binds the click of every button in the control array to one handler that
     // receives the pressed button's index.
-    void onClick(std::string_view arrayName, std::function<void(std::int16_t)> handler);
+    template <class Button>
+    void onClick(const ControlArray<Button> &buttons, std::function<void(std::int16_t)> handler)
+    {
+        for (const auto &[index, button] : buttons)
+            bindClick(*button, index, handler);
+    }
 
 private:
     struct Entry {
@@ -53,6 +77,7 @@ private:
     };
 
     QWidget *lookUp(std::string_view name, std::optional<std::int16_t> index) const;
+    void bindClick(QPushButton &button, std::int16_t index, std::function<void(std::int16_t)> handler);
     void runHandler(const std::function<void()> &handler);
 
     std::vector<Entry> m_controls;

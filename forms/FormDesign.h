@@ -12,9 +12,6 @@ struct FontDesign {
     std::string_view family;
     int pointSize;
     int weight; // 100 to 900; 400 is regular
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
 };
 
 // A window's design data: its frame, its look, and the controls it is built with.
@@ -22,7 +19,7 @@ struct FormDesign {
     std::string_view caption;
     int clientWidth;  // twips
     int clientHeight; // twips
-    figure::Rgb backColor;
+    Rgb backColor;
     // Every control shows its text in the window's font.
     FontDesign font;
     // An XPM picture, kept as reviewable text.

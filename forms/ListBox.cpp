@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "QtConversions.h"
 #include "RuntimeError.h"
 
 namespace forms {
@@ -12,7 +13,7 @@ ListBox::ListBox(QWidget *parent)
 
 void ListBox::addItem(std::string_view text)
 {
-    QListWidget::addItem(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    QListWidget::addItem(qtText(text));
 }
 
 std::int16_t ListBox::listCount() const
@@ -29,14 +30,14 @@ std::int16_t ListBox::listIndex() const
 void ListBox::setListIndex(std::int16_t index)
 {
     if (index < 0 || index >= count())
-        throw figure::RuntimeError::invalidPropertyValue();
+        throw RuntimeError::invalidPropertyValue();
     setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
 }
 
 std::string ListBox::itemText(std::int16_t index) const
 {
     if (index < 0 || index >= count())
-        throw figure::RuntimeError::invalidPropertyArrayIndex();
+        throw RuntimeError::invalidPropertyArrayIndex();
     return item(index)->text().toStdString();
 }
 

@@ -1,14 +1,17 @@
 #include "PictureBox.h"
 
+#include "QtConversions.h"
+#include "RuntimeError.h"
+
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace forms {
 
-PictureBox::PictureBox(QSize outerSize, figure::Rgb background, QWidget *parent)
+PictureBox::PictureBox(QSize outerSize, Rgb background, QWidget *parent)
     : QFrame(parent)
-    , m_area(outerSize.width() - 2 * frameWidth, outerSize.height() - 2 * frameWidth, background)
+    , m_model(outerSize.width() - 2 * frameWidth, outerSize.height() - 2 * frameWidth, background)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(frameWidth);
@@ -19,49 +22,49 @@ PictureBox::PictureBox(QSize outerSize, figure::Rgb background, QWidget *parent)
 
 void PictureBox::setScaleWidth(float units)
 {
-    m_area.setScaleWidth(units);
+    if (!m_model.setScaleWidth(units))
+        throw RuntimeError::invalidPropertyValue();
 }
 
 void PictureBox::setScaleHeight(float units)
 {
-    m_area.setScaleHeight(units);
+    if (!m_model.setScaleHeight(units))
+        throw RuntimeError::invalidPropertyValue();
 }
 
 void PictureBox::setDrawWidth(std::int16_t pixels)
 {
-    m_area.setDrawWidth(pixels);
+    if (!m_model.setDrawWidth(pixels))
+        throw RuntimeError::invalidPropertyValue();
 }
 
-void PictureBox::setBackColor(figure::Rgb colour)
+void PictureBox::setBackColor(Rgb colour)
 {
-    m_area.setBackColor(colour);
+    m_model.setBackColor(colour);
 }
 
 void PictureBox::clear()
 {
-    m_area.clear();
-    updateChanged();
+    requestUpdate(m_model.clear());
 }
 
 void PictureBox::setDescription(std::string_view description)
 {
-    setAccessibleDescription(QString::fromUtf8(description.data(), qsizetype(description.size())));
+    setAccessibleDescription(qtText(description));
 }
 
-void PictureBox::updateChanged()
+void PictureBox::requestUpdate(PixelRect changed)
 {
-    const figure::PixelRect changed = m_area.changedRect();
-    if (changed == m_updateRequested)
+    if (changed.isEmpty())
         return;
-    m_updateRequested = changed;
-    if (!changed.isEmpty())
-        update(QRect(changed.left, changed.top, changed.width, changed.height)
-                   .translated(contentsRect().topLeft()));
+    // One growing rectangle: the dots of a figure make a single cheap repaint.
+    m_updateRequested = m_updateRequested.united(changed);
+    const PixelRect &r = m_updateRequested;
+    update(QRect(r.left, r.top, r.width, r.height).translated(contentsRect().topLeft()));
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    m_area.resetChangedRect();
     m_updateRequested = {};
     QPainter painter(this);
     const QRect inner = contentsRect();
@@ -69,8 +72,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
         drawFrame(&painter);
 
     // The model's pixels, wrapped without a copy.
-    const QImage picture(reinterpret_cast<const uchar *>(m_area.pixels()), m_area.width(),
-                         m_area.height(), m_area.width() * int(sizeof(std::uint32_t)),
+    const QImage picture(reinterpret_cast<const uchar *>(m_model.pixels()), m_model.width(),
+                         m_model.height(), m_model.width() * int(sizeof(std::uint32_t)),
                          QImage::Format_RGB32);
     const QRect target = event->rect() & inner;
     painter.drawImage(target, picture, target.translated(-inner.topLeft()));

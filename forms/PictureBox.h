@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlotArea.h"
+#include "PictureModel.h"
 
 #include <QFrame>
 
@@ -8,46 +8,47 @@
 
 namespace forms {
 
-// A framed plot area. Its picture is retained in a plot-area model, so it survives
+// A framed picture. Its pixels are retained in a picture model, so they survive
 // the window being covered, minimised and restored; a change repaints only the
 // pixels it touched.
 class PictureBox : public QFrame {
     Q_OBJECT
 
 public:
-    // The frame's width in pixels on each side; the plot area fills the rest.
+    // The frame's width in pixels on each side; the picture fills the rest.
     static constexpr int frameWidth = 2;
 
-    PictureBox(QSize outerSize, figure::Rgb background, QWidget *parent = nullptr);
+    PictureBox(QSize outerSize, Rgb background, QWidget *parent = nullptr);
 
+    // An invalid scale or drawing width raises the invalid-property-value error.
     void setScaleWidth(float units);
     void setScaleHeight(float units);
     void setDrawWidth(std::int16_t pixels);
-    void setBackColor(figure::Rgb colour);
+    void setBackColor(Rgb colour);
     void clear();
     // Inline, like the model's: a figure sets 2001 points at once, and a repaint is
-    // asked for only when the changed part of the picture grows.
-    void setPoint(float x, float y, figure::Rgb colour)
+    // asked for only when a point falls outside what is already to be repainted.
+    void setPoint(float x, float y, Rgb colour)
     {
-        m_area.setPoint(x, y, colour);
-        if (m_area.changedRect() != m_updateRequested)
-            updateChanged();
+        const PixelRect changed = m_model.setPoint(x, y, colour);
+        if (!m_updateRequested.contains(changed))
+            requestUpdate(changed);
     }
     // What a screen reader says the picture shows.
     void setDescription(std::string_view description);
 
-    const figure::PlotArea &plotArea() const { return m_area; }
+    const PictureModel &model() const { return m_model; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void updateChanged();
+    void requestUpdate(PixelRect changed);
 
-    figure::PlotArea m_area;
-    // The part of the model already handed to Qt to repaint; a dot inside it needs
-    // no new request.
-    figure::PixelRect m_updateRequested;
+    PictureModel m_model;
+    // The part of the picture handed to Qt to repaint since the last paint; a point
+    // inside it needs no new request.
+    PixelRect m_updateRequested;
 };
 
 } // namespace forms

@@ -5,11 +5,11 @@
 
 namespace forms {
 
-void showRuntimeError(QWidget *parent, const figure::RuntimeError &error)
+void showRuntimeError(QWidget *parent, const RuntimeError &error)
 {
     const QString text = QStringLiteral("Грешка при изпълнение '%1':\n\n%2")
                              .arg(error.number())
-                             .arg(QString::fromStdString(error.description()));
+                             .arg(error.description());
     QMessageBox::critical(parent, QApplication::applicationName(), text);
 }
 

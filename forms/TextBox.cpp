@@ -1,5 +1,7 @@
 #include "TextBox.h"
 
+#include "QtConversions.h"
+
 namespace forms {
 
 TextBox::TextBox(QWidget *parent)
@@ -16,7 +18,7 @@ TextBox::TextBox(QWidget *parent)
 void TextBox::setText(std::string_view text)
 {
     // Qt would take both CR and LF for line ends; a CR LF pair is one.
-    QString lines = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    QString lines = qtText(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(lines);
 }

@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
 # Makes the Debian package, installs it on this machine as a user would, checks the
 # desktop files it puts in place, and starts the installed program in a real X window.
-# Arguments: the build folder, and the end-to-end test program to start it with.
+# It changes this machine, so it runs only when asked with KORVANA_INSTALL_TEST=1.
+# Arguments: the build folder, the application id, and the end-to-end test program
+# to start it with.
 set -euo pipefail
 build=$1
-endtoend=$2
+id=$2
+endtoend=$3
+
+if [ "${KORVANA_INSTALL_TEST:-}" != 1 ]; then
+    echo "installs a package on this machine: run with KORVANA_INSTALL_TEST=1 to test it; skipped"
+    exit 77
+fi
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli xvfb-run; do
+    command -v "$tool" >/dev/null || { echo "needs $tool; skipped"; exit 77; }
+done
+[ -n "$endtoend" ] || { echo "needs the end-to-end test program; skipped"; exit 77; }
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
@@ -36,7 +48,6 @@ done
 
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null
 
-id=example.korvana.Korvana
 for file in /usr/bin/korvana /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml \
     /usr/share/icons/hicolor/32x32/apps/$id.png /usr/share/icons/hicolor/128x128/apps/$id.png; do
     [ -f "$file" ] || { echo "not installed: $file"; exit 1; }

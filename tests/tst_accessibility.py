@@ -13,7 +13,7 @@ KORVANA = sys.argv.pop(1)
 EMPTY = "Няма начертана фигура"
 
 
-def wait_for(condition, seconds=20):
+def wait_for(condition, seconds=10):
     """Polls the accessibility tree, which changes as the program handles events."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr figure::Rgb red{255, 0, 0};
+constexpr forms::Rgb red{255, 0, 0};
 
 int pixelsDarkerThan(const QImage &image, int lightness)
 {

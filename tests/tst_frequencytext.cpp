@@ -1,5 +1,5 @@
 #include "FrequencyText.h"
-#include "RuntimeError.h"
+#include "FigureError.h"
 
 #include <QTest>
 
@@ -56,8 +56,8 @@ void tst_FrequencyText::otherTextIsATypeMismatch()
     try {
         figure::frequencyFromText(std::string(text.constData(), std::size_t(text.size())));
         QFAIL("no error raised");
-    } catch (const figure::RuntimeError &error) {
-        QCOMPARE(error.number(), 13);
+    } catch (const figure::FigureError &error) {
+        QCOMPARE(error.kind(), figure::FigureError::Kind::TypeMismatch);
     }
 }
 

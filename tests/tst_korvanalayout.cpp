@@ -231,7 +231,7 @@ void tst_KorvanaLayout::spacePressesTheFocusedButton()
     QCOMPARE(clicks.count(), 1);
     QTest::keyClick(&draw, Qt::Key_Return);
     QCOMPARE(clicks.count(), 2);
-    const figure::PlotArea &area = m_window->control<forms::PictureBox>("Picture1").plotArea();
+    const forms::PictureModel &area = m_window->control<forms::PictureBox>("Picture1").model();
     QCOMPARE(area.pixel(area.width() * 3 / 4, area.height() / 2), 0xff000000u);
 }
 

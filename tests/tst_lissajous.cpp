@@ -1,5 +1,6 @@
 #include "Lissajous.h"
-#include "RuntimeError.h"
+#include "ReferenceDots.h"
+#include "FigureError.h"
 
 #include <QTest>
 
@@ -26,11 +27,13 @@ class tst_Lissajous : public QObject {
 private slots:
     void pointsAreExactToTheBit_data();
     void pointsAreExactToTheBit();
+    void pointsMatchTheReferenceTable_data();
+    void pointsMatchTheReferenceTable();
     void everyPairStaysInTheMiddleHalf();
     void equalFrequenciesLieOnACircle();
     void samePairGivesTheSameDots();
-    void nonFiniteResultsRaiseTheFloatingPointError_data();
-    void nonFiniteResultsRaiseTheFloatingPointError();
+    void nonFiniteResultsAreAnOverflow_data();
+    void nonFiniteResultsAreAnOverflow();
 };
 
 void tst_Lissajous::pointsAreExactToTheBit_data()
@@ -55,6 +58,30 @@ void tst_Lissajous::pointsAreExactToTheBit()
     QCOMPARE(std::bit_cast<std::uint32_t>(point.x), std::bit_cast<std::uint32_t>(x));
     QCOMPARE(std::bit_cast<std::uint32_t>(point.y), std::bit_cast<std::uint32_t>(y));
     QCOMPARE(allPoints(1, 3).at(std::size_t(t)), point);
+}
+
+void tst_Lissajous::pointsMatchTheReferenceTable_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    for (auto [a, b] : {std::pair{1, 1}, {1, 3}, {2, 3}, {19, 18}})
+        QTest::addRow("%d:%d", a, b) << a << b;
+}
+
+void tst_Lissajous::pointsMatchTheReferenceTable()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    const std::vector<QPointF> reference = referenceDots(a, b);
+    const std::vector<figure::PlotPoint> points = allPoints(a, b);
+    QCOMPARE(points.size(), reference.size());
+    for (std::size_t t = 0; t < points.size(); ++t) {
+        const figure::PlotPoint expected{float(reference[t].x()), float(reference[t].y())};
+        if (!(points[t] == expected))
+            QFAIL(qPrintable(QStringLiteral("t = %1: (%2, %3), not (%4, %5)")
+                                 .arg(t).arg(points[t].x, 0, 'g', 9).arg(points[t].y, 0, 'g', 9)
+                                 .arg(expected.x, 0, 'g', 9).arg(expected.y, 0, 'g', 9)));
+    }
 }
 
 void tst_Lissajous::everyPairStaysInTheMiddleHalf()
@@ -90,7 +117,7 @@ void tst_Lissajous::samePairGivesTheSameDots()
     QVERIFY(allPoints(19, 7) != allPoints(7, 19));
 }
 
-void tst_Lissajous::nonFiniteResultsRaiseTheFloatingPointError_data()
+void tst_Lissajous::nonFiniteResultsAreAnOverflow_data()
 {
     QTest::addColumn<double>("a");
     QTest::addColumn<double>("b");
@@ -104,7 +131,7 @@ void tst_Lissajous::nonFiniteResultsRaiseTheFloatingPointError_data()
     QTest::newRow("b not a number") << 1.0 << nan;
 }
 
-void tst_Lissajous::nonFiniteResultsRaiseTheFloatingPointError()
+void tst_Lissajous::nonFiniteResultsAreAnOverflow()
 {
     QFETCH(double, a);
     QFETCH(double, b);
@@ -115,8 +142,8 @@ void tst_Lissajous::nonFiniteResultsRaiseTheFloatingPointError()
             ++pointsBeforeError;
         });
         QFAIL("no error raised");
-    } catch (const figure::RuntimeError &error) {
-        QCOMPARE(error.number(), 6);
+    } catch (const figure::FigureError &error) {
+        QCOMPARE(error.kind(), figure::FigureError::Kind::Overflow);
     }
     QVERIFY(pointsBeforeError < 2001);
 }

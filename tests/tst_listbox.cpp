@@ -28,7 +28,7 @@ int raisedErrorNumber(const std::function<void()> &operation)
 {
     try {
         operation();
-    } catch (const figure::RuntimeError &error) {
+    } catch (const forms::RuntimeError &error) {
         return error.number();
     }
     return 0;

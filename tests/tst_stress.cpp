@@ -48,7 +48,7 @@ void tst_Stress::tenThousandDrawsAndClearsHoldTheirMemory()
     auto &listB = window.control<forms::ListBox>("List1", 1);
     auto &draw = window.control<forms::CommandButton>("Command1", 0);
     auto &clear = window.control<forms::CommandButton>("Command1", 1);
-    const figure::PlotArea &area = window.control<forms::PictureBox>("Picture1").plotArea();
+    const forms::PictureModel &area = window.control<forms::PictureBox>("Picture1").model();
 
     constexpr int cycles = 10000;
     constexpr int warmUp = 100;

@@ -3,14 +3,12 @@
 #include "FrequencyText.h"
 #include "KorvanaDesign.h"
 #include "KorvanaTexts.h"
-#include "ListBox.h"
 #include "Lissajous.h"
-#include "PictureBox.h"
 
 namespace {
 
-constexpr figure::Rgb black{0, 0, 0};
-constexpr figure::Rgb white{255, 255, 255};
+constexpr forms::Rgb black{0, 0, 0};
+constexpr forms::Rgb white{255, 255, 255};
 
 double selectedFrequency(const forms::ListBox &list)
 {
@@ -21,17 +19,19 @@ double selectedFrequency(const forms::ListBox &list)
 
 Korvana::Korvana(QWidget *parent)
     : forms::Form(korvanaDesign(), parent)
+    , Picture1(control<forms::PictureBox>("Picture1"))
+    , List1(controlArray<forms::ListBox>("List1"))
+    , Command1(controlArray<forms::CommandButton>("Command1"))
 {
-    onClick("Command1", [this](std::int16_t index) { Command1_Click(index); });
+    onClick(Command1, [this](std::int16_t index) { Command1_Click(index); });
 }
 
 void Korvana::load()
 {
-    control<forms::ListBox>("List1", 0).setListIndex(0);
-    control<forms::ListBox>("List1", 1).setListIndex(2);
-    auto &picture = control<forms::PictureBox>("Picture1");
-    picture.setScaleHeight(1000);
-    picture.setScaleWidth(1000);
+    List1[0].setListIndex(0);
+    List1[1].setListIndex(2);
+    Picture1.setScaleHeight(1000);
+    Picture1.setScaleWidth(1000);
     ClearPlot();
 }
 
@@ -51,22 +51,20 @@ void Korvana::Command1_Click(std::int16_t index)
 
 void Korvana::DrawFigure()
 {
-    auto &picture = control<forms::PictureBox>("Picture1");
-    picture.clear();
-    picture.setDescription(emptyPlotDescription);
-    const double a = selectedFrequency(control<forms::ListBox>("List1", 0));
-    const double b = selectedFrequency(control<forms::ListBox>("List1", 1));
+    Picture1.clear();
+    Picture1.setDescription(emptyPlotDescription);
+    const double a = selectedFrequency(List1[0]);
+    const double b = selectedFrequency(List1[1]);
     figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint point) {
-        picture.setPoint(point.x, point.y, black);
+        Picture1.setPoint(point.x, point.y, black);
     });
-    picture.setDescription(figureDescription(a, b));
+    Picture1.setDescription(figureDescription(a, b));
 }
 
 void Korvana::ClearPlot()
 {
-    auto &picture = control<forms::PictureBox>("Picture1");
-    picture.setDrawWidth(1);
-    picture.setBackColor(white);
-    picture.clear();
-    picture.setDescription(emptyPlotDescription);
+    Picture1.setDrawWidth(1);
+    Picture1.setBackColor(white);
+    Picture1.clear();
+    Picture1.setDescription(emptyPlotDescription);
 }

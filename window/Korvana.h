@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CommandButton.h"
 #include "Form.h"
+#include "ListBox.h"
+#include "PictureBox.h"
 
 #include <cstdint>
 
@@ -20,4 +23,9 @@ private:
     void Command1_Click(std::int16_t index);
     void DrawFigure();
     void ClearPlot();
+
+    // The controls the handlers use, resolved once from the design.
+    forms::PictureBox &Picture1;
+    forms::ControlArray<forms::ListBox> List1;
+    forms::ControlArray<forms::CommandButton> Command1;
 };

@@ -10,10 +10,10 @@ namespace {
 
 using enum forms::ControlKind;
 
-constexpr figure::Rgb lightBlue{192, 192, 255};
-constexpr figure::Rgb lightOrange{255, 192, 128};
-constexpr figure::Rgb lightGreen{128, 255, 128};
-constexpr figure::Rgb red{255, 0, 0};
+constexpr forms::Rgb lightBlue{192, 192, 255};
+constexpr forms::Rgb lightOrange{255, 192, 128};
+constexpr forms::Rgb lightGreen{128, 255, 128};
+constexpr forms::Rgb red{255, 0, 0};
 
 constexpr std::array<std::string_view, 19> frequencies = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10",

@@ -1,7 +1,7 @@
-// Any bytes as a list item's text either give a frequency or raise the
-// type-mismatch error; nothing else may happen.
+// Any bytes as a list item's text either give a frequency or are a type
+// mismatch; nothing else may happen.
 #include "FrequencyText.h"
-#include "RuntimeError.h"
+#include "FigureError.h"
 
 #include <cmath>
 #include <cstdint>
@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!std::isfinite(value) || value < 0 || text.empty()
             || text.find_first_not_of("0123456789") != std::string_view::npos)
             std::abort();
-    } catch (const figure::RuntimeError &error) {
-        if (error.number() != 13)
+    } catch (const figure::FigureError &error) {
+        if (error.kind() != figure::FigureError::Kind::TypeMismatch)
             std::abort();
     }
     return 0;

@@ -1,13 +1,11 @@
-#include "PlotArea.h"
-
-#include "RuntimeError.h"
+#include "PictureModel.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace figure {
+namespace forms {
 
-PlotArea::PlotArea(int width, int height, Rgb background)
+PictureModel::PictureModel(int width, int height, Rgb background)
     : m_width(std::max(width, 0))
     , m_height(std::max(height, 0))
     // Until a scale is set, a unit is a pixel.
@@ -19,48 +17,53 @@ PlotArea::PlotArea(int width, int height, Rgb background)
 {
 }
 
-void PlotArea::setScaleWidth(float units)
+bool PictureModel::setScaleWidth(float units)
 {
     if (!std::isfinite(units) || units == 0)
-        throw RuntimeError::invalidPropertyValue();
+        return false;
     m_scaleWidth = units;
+    return true;
 }
 
-void PlotArea::setScaleHeight(float units)
+bool PictureModel::setScaleHeight(float units)
 {
     if (!std::isfinite(units) || units == 0)
-        throw RuntimeError::invalidPropertyValue();
+        return false;
     m_scaleHeight = units;
+    return true;
 }
 
-void PlotArea::setDrawWidth(std::int16_t pixels)
+bool PictureModel::setDrawWidth(std::int16_t pixels)
 {
     if (pixels < 1)
-        throw RuntimeError::invalidPropertyValue();
+        return false;
     m_drawWidth = pixels;
+    return true;
 }
 
-void PlotArea::setBackColor(Rgb colour)
+void PictureModel::setBackColor(Rgb colour)
 {
     m_backColor = colour;
 }
 
-void PlotArea::clear()
+PixelRect PictureModel::clear()
 {
     const PixelRect whole{0, 0, m_width, m_height};
-    fill(m_backColor == m_clearedTo ? m_drawnSinceClear : whole, m_backColor.toPixel());
+    const PixelRect changed = m_backColor == m_clearedTo ? m_drawnSinceClear : whole;
+    fill(changed, m_backColor.toPixel());
     m_drawnSinceClear = {};
     m_clearedTo = m_backColor;
+    return changed;
 }
 
-void PlotArea::setSquare(double column, double row, Rgb colour)
+PixelRect PictureModel::setSquare(double column, double row, Rgb colour)
 {
     // Compared as doubles first: a far-off or non-finite position has no pixel.
     const double firstColumn = std::floor(column);
     const double firstRow = std::floor(row);
     if (!(firstColumn > -m_drawWidth && firstColumn < m_width + m_drawWidth && firstRow > -m_drawWidth
           && firstRow < m_height + m_drawWidth))
-        return;
+        return {};
 
     // A wider point is a square of drawWidth pixels around that pixel.
     const int before = (m_drawWidth - 1) / 2;
@@ -71,9 +74,10 @@ void PlotArea::setSquare(double column, double row, Rgb colour)
     const PixelRect square{left, top, right - left, bottom - top};
     fill(square, colour.toPixel());
     m_drawnSinceClear = m_drawnSinceClear.united(square);
+    return square;
 }
 
-void PlotArea::fill(PixelRect rect, std::uint32_t value)
+void PictureModel::fill(PixelRect rect, std::uint32_t value)
 {
     if (rect.isEmpty())
         return;
@@ -81,7 +85,6 @@ void PlotArea::fill(PixelRect rect, std::uint32_t value)
         auto first = m_pixels.begin() + std::ptrdiff_t(row) * m_width + rect.left;
         std::fill(first, first + rect.width, value);
     }
-    m_changed = m_changed.united(rect);
 }
 
-} // namespace figure
+} // namespace forms

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace figure {
+namespace forms {
 
 // A rectangle of whole pixels; empty when either side is 0.
 struct PixelRect {
@@ -16,6 +16,14 @@ struct PixelRect {
     constexpr bool contains(int x, int y) const
     {
         return x >= left && x < left + width && y >= top && y < top + height;
+    }
+
+    // Whether every pixel of other lies inside; an empty rectangle lies inside any.
+    constexpr bool contains(PixelRect other) const
+    {
+        return other.isEmpty()
+               || (other.left >= left && other.top >= top && other.left + other.width <= left + width
+                   && other.top + other.height <= top + height);
     }
 
     // Grows to take in the pixel (x, y); most dots of a figure already lie inside.
@@ -41,4 +49,4 @@ struct PixelRect {
     friend constexpr bool operator==(PixelRect, PixelRect) = default;
 };
 
-} // namespace figure
+} // namespace forms

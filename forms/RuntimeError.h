@@ -1,29 +1,37 @@
 #pragma once
 
+#include <QString>
+
 #include <stdexcept>
-#include <string>
 
 namespace figure {
+class FigureError;
+}
+
+namespace forms {
 
 // A failed operation. It leaves the running event handler at once and is reported
 // to the user with its number and description; the program then goes on.
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, const std::string &description);
+    RuntimeError(int number, const QString &description);
 
     int number() const { return m_number; }
-    std::string description() const { return what(); }
+    QString description() const { return m_description; }
 
     static RuntimeError outOfMemory();
-    static RuntimeError floatingPoint();
+    static RuntimeError overflow();
     static RuntimeError typeMismatch();
     static RuntimeError controlArrayElementMissing(int index);
     static RuntimeError invalidPropertyValue();
     static RuntimeError invalidPropertyArrayIndex();
     static RuntimeError objectRequired();
+    // The run-time error that a failure in the figure's arithmetic is to the user.
+    static RuntimeError fromFigure(const figure::FigureError &error);
 
 private:
     int m_number;
+    QString m_description;
 };
 
-} // namespace figure
+} // namespace forms
