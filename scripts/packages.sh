@@ -6,12 +6,13 @@ build_packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 qt6-transla
 
 # To run its tests: a virtual X server and a pretend user (xvfb, xdotool), screenshots
 # (imagemagick), strace, a screen reader's view (AT-SPI on a D-Bus session bus), the
-# desktop-file and Debian-package tools, windres for the Windows resources, clang
-# with libFuzzer, and Google Benchmark to build the benchmarks.
+# desktop-file and Debian-package tools (CPack's DEB generator runs file), windres
+# for the Windows resources, clang with libFuzzer, and Google Benchmark to build
+# the benchmarks.
 test_packages=(
     xvfb xauth xdotool imagemagick libx11-dev strace
     dbus at-spi2-core python3-pyatspi
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
     binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
     libbenchmark-dev
@@ -38,6 +39,7 @@ install_missing() {
         fi
     fi
     echo "Installing ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+    # Through env, so that the setting survives sudo.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
