@@ -110,12 +110,13 @@ Form::Form(const FormDesign &design, QWidget *parent)
         m_controls.push_back({std::string(controlDesign.name), controlDesign.index, widget});
     }
 
-    // The styles mark a focused list or text box only faintly; a ring around it shows
-    // a keyboard user where they are. Buttons draw their own mark.
+    // The styles mark a focused list, text box or picture only faintly, if at all; a
+    // ring around it shows a keyboard user where they are. Buttons draw their own mark.
     auto *focusRing = new QFocusFrame(this);
     connect(qApp, &QApplication::focusChanged, focusRing, [this, focusRing](QWidget *, QWidget *now) {
         const bool ringed = now && now->parentWidget() == this
-                            && (qobject_cast<ListBox *>(now) || qobject_cast<TextBox *>(now));
+                            && (qobject_cast<ListBox *>(now) || qobject_cast<TextBox *>(now)
+                                || qobject_cast<PictureBox *>(now));
         focusRing->setWidget(ringed ? now : nullptr);
         // Over the labels that touch the lists, so that the ring shows on every side.
         focusRing->raise();

@@ -3,7 +3,10 @@
 #include "QtConversions.h"
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -18,6 +21,7 @@ PictureBox::PictureBox(QSize outerSize, Rgb background, QWidget *parent)
     setFixedSize(outerSize);
     // Every inner pixel is painted from the model, so Qt need not erase it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureBox::setScaleWidth(float units)
@@ -61,6 +65,29 @@ void PictureBox::requestUpdate(PixelRect changed)
     m_updateRequested = m_updateRequested.united(changed);
     const PixelRect &r = m_updateRequested;
     update(QRect(r.left, r.top, r.width, r.height).translated(contentsRect().topLeft()));
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit activated();
+    QFrame::mouseDoubleClickEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit activated();
+        return;
+    }
+    // The keyboard's ways to the context menu, which Qt leaves to the widget.
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        const QPoint centre = contentsRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre), event->modifiers());
+        QCoreApplication::sendEvent(this, &menu);
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -10,7 +10,8 @@ namespace forms {
 
 // A framed picture. Its pixels are retained in a picture model, so they survive
 // the window being covered, minimised and restored; a change repaints only the
-// pixels it touched.
+// pixels it touched. It is a keyboard stop: Enter on it, or a double-click, asks
+// for whatever the window offers for the picture.
 class PictureBox : public QFrame {
     Q_OBJECT
 
@@ -39,8 +40,14 @@ public:
 
     const PictureModel &model() const { return m_model; }
 
+signals:
+    // A double-click on it, or Enter while it has the focus.
+    void activated();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void requestUpdate(PixelRect changed);

@@ -94,7 +94,7 @@ class Accessibility(unittest.TestCase):
     def test_buttons_and_lists_work_through_accessibility(self):
         self.press("Изведи")
         self.assertEqual(wait_for(lambda: self.plot_description() != EMPTY and self.plot_description()),
-                         "Фигура на Лисажу за a = 1 и b = 3")
+                         "Фигура на Лисажу за a = 1 и b = 3; допирания: горе 3, отстрани 1")
         self.press("Изчисти")
         self.assertEqual(wait_for(lambda: self.plot_description() == EMPTY and self.plot_description()), EMPTY)
 
@@ -106,7 +106,7 @@ class Accessibility(unittest.TestCase):
         self.assertEqual((self.selected_item("X"), self.selected_item("Y")), ("1", "7"))
         self.press("Изведи")
         self.assertEqual(wait_for(lambda: self.plot_description() != EMPTY and self.plot_description()),
-                         "Фигура на Лисажу за a = 1 и b = 7")
+                         "Фигура на Лисажу за a = 1 и b = 7; допирания: горе 7, отстрани 1")
 
 
 if __name__ == "__main__":

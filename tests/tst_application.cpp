@@ -73,12 +73,16 @@ void tst_Application::thePlotAreaDescribesWhatItShows()
 {
     QAccessibleInterface *plot = accessible(&m_window->control<forms::PictureBox>("Picture1"));
     QCOMPARE(plot->text(QAccessible::Description), QStringLiteral("Няма начертана фигура"));
-    m_window->control<forms::ListBox>("List1", 1).setListIndex(18);
     // Pressed through its accessibility action, as a screen reader does; Qt shows
     // the press for a moment before it clicks.
     QAccessibleInterface *draw = accessible(&m_window->control<forms::CommandButton>("Command1", 0));
     draw->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(plot->text(QAccessible::Description), QStringLiteral("Фигура на Лисажу за a = 1 и b = 19"));
+    QTRY_COMPARE(plot->text(QAccessible::Description),
+                 QStringLiteral("Фигура на Лисажу за a = 1 и b = 3; допирания: горе 3, отстрани 1"));
+    m_window->control<forms::ListBox>("List1", 0).setListIndex(1);
+    m_window->control<forms::CommandButton>("Command1", 0).click();
+    QCOMPARE(plot->text(QAccessible::Description),
+             QStringLiteral("Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1½, отстрани 1"));
     m_window->control<forms::CommandButton>("Command1", 1).click();
     QCOMPARE(plot->text(QAccessible::Description), QStringLiteral("Няма начертана фигура"));
 }

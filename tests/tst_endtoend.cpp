@@ -130,6 +130,7 @@ private slots:
     void listsKeepASelectionUnderCtrlClickAndCtrlSpace();
     void worksFromTheKeyboardAlone();
     void theFigureSurvivesBeingCoveredAndHidden();
+    void f11ShowsTheFigureUpCloseAndEscapeClosesIt();
     void writesNothing();
     void withoutADisplayItSaysSoAndExits_data();
     void withoutADisplayItSaysSoAndExits();
@@ -333,9 +334,9 @@ void tst_EndToEnd::worksFromTheKeyboardAlone()
 {
     startKorvana();
     run("xdotool", {"windowfocus", "--sync", m_window});
-    // From the help text: to list X, to its end "19"; to list Y, one up from its
-    // end to "18"; to "Изведи", pressed with Space.
-    keys({"Tab", "End", "Tab", "End", "Up", "Tab", "space"});
+    // From the help text past the plot area: to list X, to its end "19"; to list Y,
+    // one up from its end to "18"; to "Изведи", pressed with Space.
+    keys({"Tab", "Tab", "End", "Tab", "End", "Up", "Tab", "space"});
     QCOMPARE(plotSettlesOn(expectedFigure(19, 18)), QString());
     // On to "Изчисти", pressed with Enter.
     keys({"Tab", "Return"});
@@ -363,6 +364,54 @@ void tst_EndToEnd::theFigureSurvivesBeingCoveredAndHidden()
     run("xdotool", {"windowunmap", "--sync", m_window});
     run("xdotool", {"windowmap", "--sync", m_window});
     QCOMPARE(plotSettlesOn(figure), QString());
+    closeAndExpectStatusZero();
+}
+
+// Whether a visible window of that name is on the screen.
+bool windowShows(const QString &name)
+{
+    QProcess search;
+    search.start("xdotool", {"search", "--onlyvisible", "--name", name});
+    return search.waitForFinished(10000) && search.exitCode() == 0;
+}
+
+void tst_EndToEnd::f11ShowsTheFigureUpCloseAndEscapeClosesIt()
+{
+    startKorvana();
+    clickButton(0);
+    QCOMPARE(plotSettlesOn(expectedFigure(1, 3)), QString());
+    run("xdotool", {"windowfocus", "--sync", m_window});
+    keys({"F11"});
+    const QString view = QString::fromLatin1(
+        run("xdotool", {"search", "--sync", "--onlyvisible", "--name", "отблизо"}).split('\n').first());
+
+    // The whole screen, and on it the curve as one line: far more dark pixels than
+    // the 2001 dots of the plot area, once it is painted.
+    const QDeadlineTimer deadline(patience);
+    QImage shot;
+    int dark = 0;
+    do {
+        QTest::qWait(50);
+        shot = QImage::fromData(run("import", {"-window", view, "png:-"}), "PNG");
+        dark = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                dark += qGray(shot.pixel(x, y)) < 100;
+    } while (dark < 5 * 2001 && !deadline.hasExpired());
+    qInfo("%d dark pixels in the close-up", dark);
+    QCOMPARE(shot.size(), QSize(800, 600));
+    QVERIFY2(dark >= 5 * 2001, qPrintable(QStringLiteral("%1 dark pixels").arg(dark)));
+
+    // Esc leaves full screen, a second Esc closes the view; the window draws on.
+    keys({"Escape", "Escape"});
+    const QDeadlineTimer closing(patience);
+    while (windowShows("отблизо") && !closing.hasExpired())
+        QTest::qWait(50);
+    QVERIFY(!windowShows("отблизо"));
+    clickButton(1);
+    QCOMPARE(plotSettlesOn(blankPlot()), QString());
+    clickButton(0);
+    QCOMPARE(plotSettlesOn(expectedFigure(1, 3)), QString());
     closeAndExpectStatusZero();
 }
 

@@ -44,7 +44,7 @@ private slots:
     void helpTextHasItsTenLines();
     void textBoxesAreReadOnlyAndScroll();
     void everyTextIsInTheWindowFontWithoutMissingGlyphs();
-    void tabVisitsTheTextListsAndButtonsInOrder();
+    void tabVisitsTheTextPlotListsAndButtonsInOrder();
     void spacePressesTheFocusedButton();
     void focusShowsOnEveryFocusableControl();
 
@@ -207,10 +207,11 @@ void tst_KorvanaLayout::everyTextIsInTheWindowFontWithoutMissingGlyphs()
     QCOMPARE(m_window->control<QLabel>("Label1", 0).text(), QStringLiteral("Korvana"));
 }
 
-void tst_KorvanaLayout::tabVisitsTheTextListsAndButtonsInOrder()
+void tst_KorvanaLayout::tabVisitsTheTextPlotListsAndButtonsInOrder()
 {
-    const QList<QWidget *> order = {control("Text1", 0), control("List1", 0), control("List1", 1),
-                                    control("Command1", 0), control("Command1", 1), control("Text1", 0)};
+    const QList<QWidget *> order = {control("Text1", 0),    control("Picture1"),    control("List1", 0),
+                                    control("List1", 1),    control("Command1", 0), control("Command1", 1),
+                                    control("Text1", 0)};
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     order.first()->setFocus();
@@ -239,8 +240,8 @@ void tst_KorvanaLayout::focusShowsOnEveryFocusableControl()
 {
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    const QList<QWidget *> focusable = {control("Text1", 0), control("List1", 0), control("List1", 1),
-                                        control("Command1", 0), control("Command1", 1)};
+    const QList<QWidget *> focusable = {control("Text1", 0), control("Picture1"), control("List1", 0),
+                                        control("List1", 1), control("Command1", 0), control("Command1", 1)};
     for (QWidget *widget : focusable) {
         // The control and a little around it, while another control holds the focus
         // and while this one does: the mark must go all round it, not be a detail.

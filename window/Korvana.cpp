@@ -4,6 +4,10 @@
 #include "KorvanaDesign.h"
 #include "KorvanaTexts.h"
 #include "Lissajous.h"
+#include "QtConversions.h"
+
+#include <QAction>
+#include <QShortcut>
 
 namespace {
 
@@ -22,8 +26,17 @@ Korvana::Korvana(QWidget *parent)
     , Picture1(control<forms::PictureBox>("Picture1"))
     , List1(controlArray<forms::ListBox>("List1"))
     , Command1(controlArray<forms::CommandButton>("Command1"))
+    , m_closeUp(this)
 {
     onClick(Command1, [this](std::int16_t index) { Command1_Click(index); });
+
+    connect(&Picture1, &forms::PictureBox::activated, this, [this] { openCloseUp(false); });
+    auto *lookCloser = new QAction(forms::qtText(closeUpAction), &Picture1);
+    connect(lookCloser, &QAction::triggered, this, [this] { openCloseUp(false); });
+    Picture1.addAction(lookCloser);
+    Picture1.setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, [this] { openCloseUp(true); });
 }
 
 void Korvana::load()
@@ -53,12 +66,14 @@ void Korvana::DrawFigure()
 {
     Picture1.clear();
     Picture1.setDescription(emptyPlotDescription);
+    m_closeUp.showNoFigure();
     const double a = selectedFrequency(List1[0]);
     const double b = selectedFrequency(List1[1]);
     figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint point) {
         Picture1.setPoint(point.x, point.y, black);
     });
     Picture1.setDescription(figureDescription(a, b));
+    m_closeUp.showFigure(a, b);
 }
 
 void Korvana::ClearPlot()
@@ -67,4 +82,10 @@ void Korvana::ClearPlot()
     Picture1.setBackColor(white);
     Picture1.clear();
     Picture1.setDescription(emptyPlotDescription);
+    m_closeUp.showNoFigure();
+}
+
+void Korvana::openCloseUp(bool fullScreen)
+{
+    m_closeUp.open(fullScreen);
 }

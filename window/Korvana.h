@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CloseUp.h"
 #include "CommandButton.h"
 #include "Form.h"
 #include "ListBox.h"
@@ -9,7 +10,9 @@
 
 // The program's window: two frequency lists, a plot area, and buttons that draw
 // the Lissajous figure for the selected frequencies and clear it. All its state
-// lives in its controls.
+// lives in its controls. Around it, the close-up view of the figure drawn last:
+// opened from the plot area (double-click, Enter, its context menu) or full screen
+// with F11.
 class Korvana : public forms::Form {
     Q_OBJECT
 
@@ -23,9 +26,12 @@ private:
     void Command1_Click(std::int16_t index);
     void DrawFigure();
     void ClearPlot();
+    void openCloseUp(bool fullScreen);
 
     // The controls the handlers use, resolved once from the design.
     forms::PictureBox &Picture1;
     forms::ControlArray<forms::ListBox> List1;
     forms::ControlArray<forms::CommandButton> Command1;
+
+    closeup::CloseUp m_closeUp;
 };

@@ -35,6 +35,11 @@ inline constexpr std::string_view aphorism =
     "е, че никой не оценява колко трудно всъщност е \r\n"
     "било. \r\n";
 
-// What a screen reader says the plot area shows.
+// What a screen reader says the plot area shows: the frequencies and, for whole
+// frequencies, the touches a student counts, e.g. "Фигура на Лисажу за a = 2 и
+// b = 3; допирания: горе 1½, отстрани 1".
 inline constexpr std::string_view emptyPlotDescription = "Няма начертана фигура";
 std::string figureDescription(double a, double b);
+
+// The plot area's context-menu entry for the close-up view.
+inline constexpr std::string_view closeUpAction = "Разгледай отблизо";

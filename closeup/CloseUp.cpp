@@ -1,0 +1,60 @@
+#include "CloseUp.h"
+
+#include "CloseUpView.h"
+
+#include <QWidget>
+
+#include <cmath>
+
+namespace closeup {
+
+namespace {
+
+bool isFrequency(double value)
+{
+    return value >= 1 && value <= 100 && std::floor(value) == value;
+}
+
+} // namespace
+
+CloseUp::CloseUp(QWidget *owner)
+    : QObject(owner)
+    , m_owner(owner)
+{
+}
+
+void CloseUp::showFigure(double a, double b)
+{
+    if (!isFrequency(a) || !isFrequency(b)) {
+        showNoFigure();
+        return;
+    }
+    m_figure = {int(a), int(b)};
+    if (m_view)
+        m_view->showFigure(int(a), int(b));
+}
+
+void CloseUp::showNoFigure()
+{
+    m_figure.reset();
+    if (m_view)
+        m_view->showNoFigure();
+}
+
+void CloseUp::open(bool fullScreen)
+{
+    if (!m_view) {
+        // A window of its own, but one that goes when its owner goes.
+        m_view = new CloseUpView(m_owner);
+        if (m_figure)
+            m_view->showFigure(m_figure->first, m_figure->second);
+    }
+    if (!m_view->isVisible())
+        m_view->show();
+    if (fullScreen)
+        m_view->setFullScreen(true);
+    m_view->raise();
+    m_view->activateWindow();
+}
+
+} // namespace closeup

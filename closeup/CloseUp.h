@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CloseUpView.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <optional>
+#include <utility>
+
+namespace closeup {
+
+// Keeps the close-up view in step with the window it belongs to: it knows the figure
+// drawn last, opens the view on request and tells an open view of every new draw
+// and clear. The view is made when opened and forgotten when closed.
+class CloseUp : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CloseUp(QWidget *owner);
+
+    // The figure drawn last. Only whole frequencies from 1 to 100 make a figure to
+    // look at; others count as none.
+    void showFigure(double a, double b);
+    void showNoFigure();
+
+    void open(bool fullScreen);
+    CloseUpView *view() const { return m_view; }
+
+private:
+    QWidget *m_owner;
+    std::optional<std::pair<int, int>> m_figure;
+    QPointer<CloseUpView> m_view;
+};
+
+} // namespace closeup

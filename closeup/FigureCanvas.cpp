@@ -1,0 +1,50 @@
+#include "FigureCanvas.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace closeup {
+
+FigureCanvas::FigureCanvas(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(200, 200);
+}
+
+void FigureCanvas::setFigure(std::optional<FigurePainter> figure)
+{
+    m_figure = std::move(figure);
+    m_picture = {};
+    update();
+}
+
+void FigureCanvas::setShowDots(bool show)
+{
+    m_showDots = show;
+    m_picture = {};
+    update();
+}
+
+void FigureCanvas::resizeEvent(QResizeEvent *)
+{
+    m_picture = {};
+}
+
+void FigureCanvas::paintEvent(QPaintEvent *event)
+{
+    if (m_picture.isNull()) {
+        m_picture = QPixmap(size() * devicePixelRatioF());
+        m_picture.setDevicePixelRatio(devicePixelRatioF());
+        QPainter painter(&m_picture);
+        if (m_figure)
+            m_figure->paint(painter, rect(), m_showDots);
+        else
+            painter.fillRect(rect(), Qt::white);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),
+                                                        event->rect().size() * devicePixelRatioF()));
+}
+
+} // namespace closeup

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FigurePainter.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <optional>
+
+namespace closeup {
+
+// Shows a figure as large as it fits. The figure is painted once for each size and
+// setting and kept; repaints copy that picture rather than stroke the curve again.
+class FigureCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FigureCanvas(QWidget *parent = nullptr);
+
+    void setFigure(std::optional<FigurePainter> figure);
+    void setShowDots(bool show);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    std::optional<FigurePainter> m_figure;
+    bool m_showDots = false;
+    QPixmap m_picture;
+};
+
+} // namespace closeup

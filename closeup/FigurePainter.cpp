@@ -1,0 +1,112 @@
+#include "FigurePainter.h"
+
+#include "Lissajous.h"
+
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace closeup {
+
+namespace {
+
+const QColor paper = Qt::white;
+const QColor frameColour(128, 128, 128);
+const QColor curveColour(16, 32, 112);
+const QColor touchColour(220, 0, 0);
+const QColor dotColour(255, 140, 0);
+
+// Enough points that no bend shows as a corner at full-screen size: about 48 for
+// every turn of either coordinate.
+int segmentsFor(int a, int b)
+{
+    return std::max(256, 48 * (a + b));
+}
+
+// The square of the figure inside area, with room round it for the marks.
+QRectF figureSquare(const QRectF &area)
+{
+    const double side = std::min(area.width(), area.height()) * 0.88;
+    QRectF square(0, 0, side, side);
+    square.moveCenter(area.center());
+    return square;
+}
+
+} // namespace
+
+FigurePainter::FigurePainter(int a, int b)
+    : m_a(a)
+    , m_b(b)
+    , m_touches(a, b)
+{
+    const int segments = segmentsFor(a, b);
+    m_curve.reserve(std::size_t(segments) + 1);
+    for (int i = 0; i <= segments; ++i) {
+        const double t = 2 * std::numbers::pi * i / segments;
+        m_curve.emplace_back(std::cos(a * t), std::sin(b * t));
+    }
+    // The program's own dots, from plot units (250 to 750) to the same coordinates.
+    m_dots.reserve(2001);
+    figure::Lissajous::forEachPoint(a, b, [this](figure::PlotPoint point) {
+        m_dots.emplace_back((point.x - 500.0) / 250, (point.y - 500.0) / 250);
+    });
+}
+
+void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) const
+{
+    painter.save();
+    painter.fillRect(area, paper);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF square = figureSquare(area);
+    const double half = square.width() / 2;
+    // The line thickens with the picture, so that it reads from the back of a room.
+    const double lineWidth = std::max(2.0, square.width() / 110);
+    const QTransform toSquare = QTransform::fromTranslate(square.center().x(), square.center().y())
+                                    .scale(half, half);
+
+    painter.setPen(QPen(frameColour, std::max(1.0, lineWidth / 3)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(square);
+
+    // In short runs: Qt strokes a long self-crossing polyline as one huge path, many
+    // times slower than the same segments a few dozen at a time.
+    std::vector<QPointF> mapped(m_curve.size());
+    std::transform(m_curve.begin(), m_curve.end(), mapped.begin(),
+                   [&](const QPointF &p) { return toSquare.map(p); });
+    painter.setPen(QPen(curveColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    constexpr std::size_t run = 32;
+    for (std::size_t first = 0; first + 1 < mapped.size(); first += run)
+        painter.drawPolyline(mapped.data() + first, int(std::min(run + 1, mapped.size() - first)));
+
+    if (withDots) {
+        const double radius = std::max(1.0, lineWidth / 3);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(dotColour);
+        for (const QPointF &dot : m_dots)
+            painter.drawEllipse(toSquare.map(dot), radius, radius);
+    }
+
+    // A touch is a filled disc; a free end, which counts half, is half filled. Many
+    // touches crowd an edge, so their discs shrink, but never below the line.
+    const double markRadius = std::clamp(square.width() / (6.0 * std::max(m_a, m_b)), lineWidth * 1.1, lineWidth * 2.2);
+    painter.setPen(QPen(touchColour, std::max(1.5, lineWidth / 2)));
+    for (const auto *edge : {&m_touches.top(), &m_touches.side()}) {
+        for (const figure::TouchPoints::Touch &touch : *edge) {
+            const QPointF centre = toSquare.map(QPointF(touch.x, touch.y));
+            const QRectF disc(centre.x() - markRadius, centre.y() - markRadius, 2 * markRadius, 2 * markRadius);
+            painter.setBrush(touch.freeEnd ? QBrush(paper) : QBrush(touchColour));
+            painter.drawEllipse(disc);
+            if (touch.freeEnd) {
+                painter.setBrush(touchColour);
+                painter.drawPie(disc, 90 * 16, 180 * 16);
+            }
+        }
+    }
+    painter.restore();
+}
+
+} // namespace closeup

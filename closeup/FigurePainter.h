@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TouchPoints.h"
+
+#include <QPointF>
+#include <QRectF>
+
+#include <vector>
+
+class QPainter;
+
+namespace closeup {
+
+// Draws the Lissajous figure for whole frequencies a and b as a teacher shows it:
+// the curve x = cos(a t), y = sin(b t) as one smooth line over a full period, the
+// square it is inscribed in, its touch points on the top and right edges (free
+// ends half filled, since they count half) and, if asked, the program's 2001 dots.
+// One routine for every surface: a window, an image, a vector file, a printer.
+class FigurePainter {
+public:
+    FigurePainter(int a, int b);
+
+    int a() const { return m_a; }
+    int b() const { return m_b; }
+    const figure::TouchPoints &touches() const { return m_touches; }
+
+    // Paints onto a white background filling area, the figure's square centred in it.
+    void paint(QPainter &painter, const QRectF &area, bool withDots) const;
+
+private:
+    int m_a;
+    int m_b;
+    figure::TouchPoints m_touches;
+    // In the figure's own coordinates, -1 to 1 on both axes, y downward.
+    std::vector<QPointF> m_curve;
+    std::vector<QPointF> m_dots;
+};
+
+} // namespace closeup

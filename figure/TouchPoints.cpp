@@ -1,0 +1,60 @@
+#include "TouchPoints.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace figure {
+
+namespace {
+
+// Positions and velocities within this of each other are the same; the computed
+// ones differ from the exact values by a few units in the last place.
+constexpr double tolerance = 1e-9;
+
+// Adds the touch unless the curve has touched the same point before: an open
+// figure, or one whose frequencies share a factor, passes its points more than once.
+void addTouch(std::vector<TouchPoints::Touch> &touches, TouchPoints::Touch touch)
+{
+    for (const TouchPoints::Touch &earlier : touches) {
+        if (std::abs(earlier.x - touch.x) < tolerance && std::abs(earlier.y - touch.y) < tolerance)
+            return;
+    }
+    touches.push_back(touch);
+}
+
+} // namespace
+
+TouchPoints::TouchPoints(int a, int b)
+{
+    using std::numbers::pi;
+    // Over one period, 0 <= t < 2 pi, the curve reaches the top edge where
+    // sin(b t) = -1, at t = (3 pi / 2 + 2 pi k) / b, and the right edge where
+    // cos(a t) = 1, at t = 2 pi m / a. There one velocity component is zero already;
+    // where the other is zero too, the curve turns back.
+    for (int k = 0; k < b; ++k) {
+        const double t = (1.5 * pi + 2 * pi * k) / b;
+        const double dxdt = -a * std::sin(a * t);
+        addTouch(m_top, {std::cos(a * t), -1, std::abs(dxdt) < tolerance});
+    }
+    for (int m = 0; m < a; ++m) {
+        const double t = 2 * pi * m / a;
+        const double dydt = b * std::cos(b * t);
+        addTouch(m_side, {1, std::sin(b * t), std::abs(dydt) < tolerance});
+    }
+}
+
+int TouchPoints::halves(const std::vector<Touch> &touches)
+{
+    int count = 0;
+    for (const Touch &touch : touches)
+        count += touch.freeEnd ? 1 : 2;
+    return count;
+}
+
+std::string TouchPoints::countText(int halves)
+{
+    const std::string whole = halves >= 2 || halves == 0 ? std::to_string(halves / 2) : std::string();
+    return halves % 2 ? whole + "½" : whole;
+}
+
+} // namespace figure

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace figure {
+
+// Where the figure x = cos(a t), y = sin(b t) touches the square it is inscribed in,
+// on the top edge (y = -1, with y downward as on the screen) and on the right edge
+// (x = 1). This is what a student counts on an oscilloscope: b : a is the number of
+// touches on the top edge to the number on a side edge, a free end counting half.
+class TouchPoints {
+public:
+    struct Touch {
+        double x;
+        double y;
+        // Where the curve stops and turns back (both velocity components zero): the
+        // free end of an open figure, which counts half.
+        bool freeEnd;
+    };
+
+    // For whole frequencies a, b of at least 1.
+    TouchPoints(int a, int b);
+
+    const std::vector<Touch> &top() const { return m_top; }
+    const std::vector<Touch> &side() const { return m_side; }
+    // The counts in halves, so that a free end is exact: 3 is one and a half.
+    int topHalves() const { return halves(m_top); }
+    int sideHalves() const { return halves(m_side); }
+
+    // A count in halves as a student writes it: "1", "½", "1½".
+    static std::string countText(int halves);
+
+private:
+    static int halves(const std::vector<Touch> &touches);
+
+    std::vector<Touch> m_top;
+    std::vector<Touch> m_side;
+};
+
+} // namespace figure

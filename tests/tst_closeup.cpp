@@ -1,0 +1,152 @@
+// The close-up view as the main window opens and feeds it: every way in, following
+// draws and clears, and its keys.
+#include "CloseUpView.h"
+#include "CommandButton.h"
+#include "Korvana.h"
+#include "ListBox.h"
+#include "PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class tst_CloseUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensEveryWayIn_data();
+    void opensEveryWayIn();
+    void followsDrawsAndClears();
+    void f11AndEscapeSwitchFullScreenThenClose();
+    void drawsALineNotDots();
+
+private:
+    forms::PictureBox &picture() { return m_window->control<forms::PictureBox>("Picture1"); }
+    void press(std::int16_t button) { m_window->control<forms::CommandButton>("Command1", button).click(); }
+    // The open close-up view, if any.
+    closeup::CloseUpView *view() const { return m_window->findChild<closeup::CloseUpView *>(); }
+
+    std::unique_ptr<Korvana> m_window;
+};
+
+void tst_CloseUp::init()
+{
+    m_window = std::make_unique<Korvana>();
+    m_window->start();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_CloseUp::cleanup()
+{
+    m_window.reset();
+}
+
+void tst_CloseUp::opensEveryWayIn_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("double-click on the plot area") << "double-click" << false;
+    QTest::newRow("Enter on the plot area") << "enter" << false;
+    QTest::newRow("Menu key, then its entry") << "menu" << false;
+    QTest::newRow("Shift+F10, then its entry") << "shift+f10" << false;
+    QTest::newRow("F11 in the main window") << "f11" << true;
+}
+
+void tst_CloseUp::opensEveryWayIn()
+{
+    QFETCH(QString, way);
+    QFETCH(bool, fullScreen);
+    press(0);
+    QVERIFY(!view());
+    picture().setFocus();
+    if (way == "double-click") {
+        QTest::mouseDClick(&picture(), Qt::LeftButton, {}, picture().rect().center());
+    } else if (way == "enter") {
+        QTest::keyClick(&picture(), Qt::Key_Return);
+    } else if (way == "f11") {
+        QTest::keyClick(&m_window->control<forms::ListBox>("List1", 0), Qt::Key_F11);
+    } else {
+        // The context menu, from the keyboard; its one entry chosen with Enter once
+        // the menu is up.
+        QString entry;
+        QTimer chooser;
+        connect(&chooser, &QTimer::timeout, this, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            chooser.stop();
+            entry = menu->actions().value(0)->text();
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        chooser.start(10);
+        // Through the window, as the platform delivers keys, not to the widget.
+        if (way == "menu")
+            QTest::keyClick(m_window->windowHandle(), Qt::Key_Menu);
+        else
+            QTest::keyClick(m_window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(entry, QStringLiteral("Разгледай отблизо"), 2000);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(view() && view()->isVisible(), 2000);
+    QCOMPARE(view()->isFullScreen(), fullScreen);
+    QVERIFY(view()->countsText().contains(QStringLiteral("горе 3, отстрани 1 → b : a = 3 : 1")));
+}
+
+void tst_CloseUp::followsDrawsAndClears()
+{
+    m_window->control<forms::ListBox>("List1", 0).setListIndex(1);
+    QTest::keyClick(m_window.get(), Qt::Key_F11);
+    QVERIFY(view());
+    QVERIFY2(view()->countsText().startsWith(QStringLiteral("Няма начертана фигура")), qPrintable(view()->countsText()));
+    press(0);
+    QCOMPARE(view()->countsText(), QStringLiteral("Честоти: a = 2 (X), b = 3 (Y)\n"
+                                                  "Допирания: горе 1½, отстрани 1 → b : a = 3 : 2"));
+    press(1);
+    QVERIFY(view()->countsText().startsWith(QStringLiteral("Няма начертана фигура")));
+}
+
+void tst_CloseUp::f11AndEscapeSwitchFullScreenThenClose()
+{
+    QTest::keyClick(&picture(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    QPointer<closeup::CloseUpView> shown = view();
+    QVERIFY(!shown->isFullScreen());
+    QTest::keyClick(shown, Qt::Key_F11);
+    QVERIFY(shown->isFullScreen());
+    QTest::keyClick(shown, Qt::Key_F11);
+    QVERIFY(!shown->isFullScreen());
+    QTest::keyClick(shown, Qt::Key_F11);
+    QTest::keyClick(shown, Qt::Key_Escape);
+    QVERIFY(!shown->isFullScreen());
+    QVERIFY(shown->isVisible());
+    QTest::keyClick(shown, Qt::Key_Escape);
+    // Closed and gone; the main window is as it was.
+    QTRY_VERIFY_WITH_TIMEOUT(!shown, 2000);
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_CloseUp::drawsALineNotDots()
+{
+    press(0);
+    QTest::keyClick(&picture(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    view()->resize(800, 900);
+    const QImage shown = view()->grab().toImage();
+    // A line of a few pixels' width along the whole curve darkens far more pixels
+    // than the 2001 dots of the plot area.
+    int dark = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            dark += qGray(shown.pixel(x, y)) < 100;
+    QVERIFY2(dark > 20000, qPrintable(QString::number(dark)));
+}
+
+QTEST_MAIN(tst_CloseUp)
+#include "tst_closeup.moc"
