@@ -41,7 +41,8 @@ public:
         m_painted = false;
         m_korvana.control<forms::CommandButton>("Command1", button).click();
         QCoreApplication::sendPostedEvents();
-        if (!m_painted)
+        // A draw always changes the picture; a clear of a blank area changes nothing.
+        if (button == 0 && !m_painted)
             state.SkipWithError("the plot area was not repainted");
     }
 

@@ -72,15 +72,16 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(square);
 
-    // In short runs: Qt strokes a long self-crossing polyline as one huge path, many
-    // times slower than the same segments a few dozen at a time.
-    std::vector<QPointF> mapped(m_curve.size());
-    std::transform(m_curve.begin(), m_curve.end(), mapped.begin(),
-                   [&](const QPointF &p) { return toSquare.map(p); });
+    // Segment by segment, with round caps, which join as smoothly as one line. Qt
+    // strokes a long self-crossing polyline, or many lines in one call, as one huge
+    // path: about three times slower than short strokes one after another.
     painter.setPen(QPen(curveColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    constexpr std::size_t run = 32;
-    for (std::size_t first = 0; first + 1 < mapped.size(); first += run)
-        painter.drawPolyline(mapped.data() + first, int(std::min(run + 1, mapped.size() - first)));
+    QPointF previous = toSquare.map(m_curve.front());
+    for (std::size_t i = 1; i < m_curve.size(); ++i) {
+        const QPointF next = toSquare.map(m_curve[i]);
+        painter.drawLine(previous, next);
+        previous = next;
+    }
 
     if (withDots) {
         const double radius = std::max(1.0, lineWidth / 3);
