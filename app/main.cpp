@@ -1,12 +1,17 @@
 #include "Application.h"
+#include "CommandLine.h"
 #include "Korvana.h"
 #include "KorvanaIdentity.h"
 
 int main(int argc, char *argv[])
 {
-    const auto app = forms::createApplication(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(korvanaName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvanaVersion));
+    // --help, --version and --export need no window, and no display.
+    if (const auto status = figureexport::CommandLine(argc, argv).runWithoutWindow())
+        return *status;
+
+    const auto app = forms::createApplication(argc, argv);
     QApplication::setDesktopFileName(QString::fromUtf8(korvanaApplicationId));
     Korvana window;
     window.start();

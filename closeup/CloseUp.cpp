@@ -48,6 +48,7 @@ void CloseUp::open(bool fullScreen)
         m_view = new CloseUpView(m_owner);
         if (m_figure)
             m_view->showFigure(m_figure->first, m_figure->second);
+        emit viewOpened(m_view);
     }
     if (!m_view->isVisible())
         m_view->show();

@@ -26,6 +26,12 @@ public:
 
     void open(bool fullScreen);
     CloseUpView *view() const { return m_view; }
+    // The whole frequencies of the figure drawn last, if any.
+    std::optional<std::pair<int, int>> figure() const { return m_figure; }
+
+signals:
+    // A new view, for the window to add what else it offers there.
+    void viewOpened(CloseUpView *view);
 
 private:
     QWidget *m_owner;

@@ -62,6 +62,16 @@ QString CloseUpView::countsText() const
     return m_counts->text();
 }
 
+const FigurePainter *CloseUpView::figure() const
+{
+    return m_canvas->figure();
+}
+
+bool CloseUpView::showsDots() const
+{
+    return m_canvas->showsDots();
+}
+
 void CloseUpView::setFullScreen(bool on)
 {
     if (on == isFullScreen())

@@ -10,6 +10,7 @@ class QLabel;
 namespace closeup {
 
 class FigureCanvas;
+class FigurePainter;
 
 // A window of its own with the figure drawn last, large: the curve as a line, its
 // touch points and what they tell, for a projector or a closer look. F11 switches
@@ -27,6 +28,9 @@ public:
     void setFullScreen(bool on);
 
     QString countsText() const;
+    // The figure shown, if any, and whether the program's dots are laid over it.
+    const FigurePainter *figure() const;
+    bool showsDots() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -19,6 +19,8 @@ public:
 
     void setFigure(std::optional<FigurePainter> figure);
     void setShowDots(bool show);
+    const FigurePainter *figure() const { return m_figure ? &*m_figure : nullptr; }
+    bool showsDots() const { return m_showDots; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

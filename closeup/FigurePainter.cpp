@@ -1,8 +1,11 @@
 #include "FigurePainter.h"
 
+#include "CloseUpTexts.h"
 #include "Lissajous.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTransform>
 
 #include <algorithm>
@@ -72,15 +75,21 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(square);
 
-    // Segment by segment, with round caps, which join as smoothly as one line. Qt
-    // strokes a long self-crossing polyline, or many lines in one call, as one huge
-    // path: about three times slower than short strokes one after another.
+    std::vector<QPointF> mapped(m_curve.size());
+    std::transform(m_curve.begin(), m_curve.end(), mapped.begin(), [&](const QPointF &p) { return toSquare.map(p); });
     painter.setPen(QPen(curveColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QPointF previous = toSquare.map(m_curve.front());
-    for (std::size_t i = 1; i < m_curve.size(); ++i) {
-        const QPointF next = toSquare.map(m_curve[i]);
-        painter.drawLine(previous, next);
-        previous = next;
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+        // On pixels, segment by segment, with round caps, which join as smoothly as
+        // one line: Qt strokes a long self-crossing polyline, or many lines in one
+        // call, as one huge path, about three times slower than short strokes.
+        for (std::size_t i = 1; i < mapped.size(); ++i)
+            painter.drawLine(mapped[i - 1], mapped[i]);
+    } else {
+        // In a vector file, one path that a drawing program can take as one curve.
+        QPainterPath curve(mapped.front());
+        for (std::size_t i = 1; i < mapped.size(); ++i)
+            curve.lineTo(mapped[i]);
+        painter.drawPath(curve);
     }
 
     if (withDots) {
@@ -91,15 +100,16 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
             painter.drawEllipse(toSquare.map(dot), radius, radius);
     }
 
-    // A touch is a filled disc; a free end, which counts half, is half filled. Many
-    // touches crowd an edge, so their discs shrink, but never below the line.
+    // A touch is a filled disc; a free end, which counts half, is a ring half filled,
+    // the line showing through the other half. Many touches crowd an edge, so their
+    // discs shrink, but never below the line.
     const double markRadius = std::clamp(square.width() / (6.0 * std::max(m_a, m_b)), lineWidth * 1.1, lineWidth * 2.2);
     painter.setPen(QPen(touchColour, std::max(1.5, lineWidth / 2)));
     for (const auto *edge : {&m_touches.top(), &m_touches.side()}) {
         for (const figure::TouchPoints::Touch &touch : *edge) {
             const QPointF centre = toSquare.map(QPointF(touch.x, touch.y));
             const QRectF disc(centre.x() - markRadius, centre.y() - markRadius, 2 * markRadius, 2 * markRadius);
-            painter.setBrush(touch.freeEnd ? QBrush(paper) : QBrush(touchColour));
+            painter.setBrush(touch.freeEnd ? QBrush(Qt::NoBrush) : QBrush(touchColour));
             painter.drawEllipse(disc);
             if (touch.freeEnd) {
                 painter.setBrush(touchColour);
@@ -107,6 +117,25 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
             }
         }
     }
+    painter.restore();
+}
+
+void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const
+{
+    // The caption takes the bottom eighth, in two lines of text sized to it.
+    const double captionHeight = area.height() / 8;
+    const QRectF figureArea(area.left(), area.top(), area.width(), area.height() - captionHeight);
+    const QRectF captionArea(area.left(), figureArea.bottom(), area.width(), captionHeight);
+    paint(painter, figureArea, withDots);
+
+    painter.save();
+    painter.fillRect(captionArea, paper);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(6, int(captionHeight / 3.2)));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     frequenciesLine(m_a, m_b) + QLatin1Char('\n') + countsLine(m_touches));
     painter.restore();
 }
 

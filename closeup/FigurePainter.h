@@ -26,6 +26,9 @@ public:
 
     // Paints onto a white background filling area, the figure's square centred in it.
     void paint(QPainter &painter, const QRectF &area, bool withDots) const;
+    // The figure with its caption beneath, the frequencies and the touch counts, as
+    // the view shows them: the picture for a worksheet, a slide or a printed page.
+    void paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const;
 
 private:
     int m_a;

@@ -1,5 +1,7 @@
 #include "Korvana.h"
 
+#include "ExportActions.h"
+#include "ExportTexts.h"
 #include "FrequencyText.h"
 #include "KorvanaDesign.h"
 #include "KorvanaTexts.h"
@@ -7,6 +9,7 @@
 #include "QtConversions.h"
 
 #include <QAction>
+#include <QImage>
 #include <QShortcut>
 
 namespace {
@@ -31,10 +34,21 @@ Korvana::Korvana(QWidget *parent)
     onClick(Command1, [this](std::int16_t index) { Command1_Click(index); });
 
     connect(&Picture1, &forms::PictureBox::activated, this, [this] { openCloseUp(false); });
+    // The plot area's context menu: a closer look, and its picture copied or saved.
     auto *lookCloser = new QAction(forms::qtText(closeUpAction), &Picture1);
     connect(lookCloser, &QAction::triggered, this, [this] { openCloseUp(false); });
-    Picture1.addAction(lookCloser);
+    auto *copy = new QAction(figureexport::copyText, &Picture1);
+    connect(copy, &QAction::triggered, this, [this] { figureexport::ExportActions::copyPicture(plotPicture()); });
+    auto *save = new QAction(figureexport::saveText, &Picture1);
+    connect(save, &QAction::triggered, this, [this] {
+        const auto figure = m_closeUp.figure();
+        figureexport::ExportActions::savePicture(
+            this, plotPicture(), figureexport::ExportActions::suggestedPath(figure ? figure->first : 0, figure ? figure->second : 0));
+    });
+    Picture1.addActions({lookCloser, copy, save});
     Picture1.setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(&m_closeUp, &closeup::CloseUp::viewOpened, this,
+            [](closeup::CloseUpView *view) { figureexport::ExportActions::addTo(*view); });
     auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this, [this] { openCloseUp(true); });
 }
@@ -83,6 +97,14 @@ void Korvana::ClearPlot()
     Picture1.clear();
     Picture1.setDescription(emptyPlotDescription);
     m_closeUp.showNoFigure();
+}
+
+QImage Korvana::plotPicture() const
+{
+    const forms::PictureModel &model = Picture1.model();
+    return QImage(reinterpret_cast<const uchar *>(model.pixels()), model.width(), model.height(),
+                  QImage::Format_RGB32)
+        .copy();
 }
 
 void Korvana::openCloseUp(bool fullScreen)

@@ -6,6 +6,8 @@
 #include "ListBox.h"
 #include "PictureBox.h"
 
+#include <QImage>
+
 #include <cstdint>
 
 // The program's window: two frequency lists, a plot area, and buttons that draw
@@ -27,6 +29,8 @@ private:
     void DrawFigure();
     void ClearPlot();
     void openCloseUp(bool fullScreen);
+    // The plot area's picture, pixel for pixel as the window shows it.
+    QImage plotPicture() const;
 
     // The controls the handlers use, resolved once from the design.
     forms::PictureBox &Picture1;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+class QPrinter;
+class QWidget;
+
+namespace closeup {
+class CloseUpView;
+class FigurePainter;
+}
+
+namespace figureexport {
+
+// What a user does to take a picture out of the program: copy it, save it to a file
+// chosen in a dialog, or print it. Nothing is written unless the user asks, and a
+// failed save says which file and why, in a message box.
+class ExportActions {
+public:
+    // The plot area's picture exactly as the window shows it, pixel for pixel.
+    static void copyPicture(const QImage &picture);
+    static void savePicture(QWidget *parent, const QImage &picture, const QString &suggestedName);
+
+    // The close-up's picture: the figure with its caption, as an image (and as SVG
+    // for receivers that take it), as a PNG, SVG or PDF file, or on paper.
+    static void copyFigure(const closeup::FigurePainter &figure, bool withDots);
+    static void saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
+    static void printFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
+    // Prints on one page of a printer set up by the print dialog, as large as fits.
+    static void printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots);
+
+    // Gives the view Ctrl+C, Ctrl+S and Ctrl+P and a context menu with the same.
+    static void addTo(closeup::CloseUpView &view);
+
+    // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png.
+    static QString suggestedPath(int a, int b);
+};
+
+} // namespace figureexport

@@ -1,0 +1,91 @@
+// Copying and printing as a user does it from the close-up view and the plot area,
+// on the offscreen platform's clipboard and a PDF printer.
+#include "CloseUpView.h"
+#include "CommandButton.h"
+#include "ExportActions.h"
+#include "FigurePainter.h"
+#include "Korvana.h"
+#include "PictureBox.h"
+#include "ReferencePicture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class tst_ExportActions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void copyInTheViewGivesTheCaptionedPicture();
+    void copyOnThePlotAreaGivesItsDotsExactly();
+    void printingMakesOnePage();
+
+private:
+    forms::PictureBox &picture() { return m_window->control<forms::PictureBox>("Picture1"); }
+
+    std::unique_ptr<Korvana> m_window;
+};
+
+void tst_ExportActions::init()
+{
+    QGuiApplication::clipboard()->clear();
+    m_window = std::make_unique<Korvana>();
+    m_window->start();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->control<forms::CommandButton>("Command1", 0).click();
+}
+
+void tst_ExportActions::cleanup()
+{
+    m_window.reset();
+}
+
+void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture()
+{
+    QTest::keyClick(&picture(), Qt::Key_Return);
+    auto *view = m_window->findChild<closeup::CloseUpView *>();
+    QVERIFY(view);
+    QTRY_COMPARE(QApplication::activeWindow(), view);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied);
+    QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(1200, 1200));
+    QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+}
+
+void tst_ExportActions::copyOnThePlotAreaGivesItsDotsExactly()
+{
+    const QList<QAction *> menu = picture().actions();
+    const auto copy = std::find_if(menu.begin(), menu.end(),
+                                   [](QAction *a) { return a->text() == QStringLiteral("Копирай картината"); });
+    QVERIFY(copy != menu.end());
+    (*copy)->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(copied, referencePicture(1, 3, QSize(209, 209)));
+}
+
+void tst_ExportActions::printingMakesOnePage()
+{
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+    figureexport::ExportActions::printOn(printer, closeup::FigurePainter(19, 18), true);
+    QFile printed(printer.outputFileName());
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    const QByteArray pdf = printed.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+}
+
+QTEST_MAIN(tst_ExportActions)
+#include "tst_exportactions.moc"
