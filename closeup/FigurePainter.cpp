@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QFontMetricsF>
 #include <QTransform>
 
 #include <algorithm>
@@ -21,6 +22,7 @@ const QColor frameColour(128, 128, 128);
 const QColor curveColour(16, 32, 112);
 const QColor touchColour(220, 0, 0);
 const QColor dotColour(255, 140, 0);
+const QColor captionColour = Qt::black;
 
 // Enough points that no bend shows as a corner at full-screen size: about 48 for
 // every turn of either coordinate.
@@ -130,13 +132,31 @@ void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool
 
     painter.save();
     painter.fillRect(captionArea, paper);
+    const QString lines[] = {frequenciesLine(m_a, m_b), countsLine(m_touches)};
+    // As large as two lines fit, and each line within the width.
     QFont font = painter.font();
     font.setPixelSize(std::max(6, int(captionHeight / 3.2)));
+    const double widest = std::max(QFontMetricsF(font).horizontalAdvance(lines[0]),
+                                   QFontMetricsF(font).horizontalAdvance(lines[1]));
+    if (widest > captionArea.width() * 0.94)
+        font.setPixelSize(std::max(6, int(font.pixelSize() * captionArea.width() * 0.94 / widest)));
     painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     frequenciesLine(m_a, m_b) + QLatin1Char('\n') + countsLine(m_touches));
+    painter.setPen(captionColour);
+    painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignTop, lines[0] + QLatin1Char('\n') + lines[1]);
     painter.restore();
+}
+
+QList<QRgb> FigurePainter::palette()
+{
+    QList<QRgb> colours;
+    constexpr int steps = 50;
+    for (const QColor &ink : {curveColour, touchColour, dotColour, frameColour, captionColour}) {
+        for (int step = 0; step <= steps; ++step) {
+            const auto blend = [&](int inkValue) { return 255 + (inkValue - 255) * step / steps; };
+            colours << qRgb(blend(ink.red()), blend(ink.green()), blend(ink.blue()));
+        }
+    }
+    return colours;
 }
 
 } // namespace closeup

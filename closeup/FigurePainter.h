@@ -2,7 +2,9 @@
 
 #include "TouchPoints.h"
 
+#include <QList>
 #include <QPointF>
+#include <QRgb>
 #include <QRectF>
 
 #include <vector>
@@ -29,6 +31,10 @@ public:
     // The figure with its caption beneath, the frequencies and the touch counts, as
     // the view shows them: the picture for a worksheet, a slide or a printed page.
     void paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const;
+
+    // Every colour a painted figure has: each ink blended with the white paper in
+    // steps. A picture of it keeps its look with this palette of fewer than 256.
+    static QList<QRgb> palette();
 
 private:
     int m_a;

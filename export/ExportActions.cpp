@@ -35,10 +35,13 @@ void reportFailure(QWidget *parent, const QString &path, const QString &reason)
 
 } // namespace
 
-QString ExportActions::suggestedPath(int a, int b)
+QString ExportActions::suggestedPath(std::optional<std::pair<int, int>> frequencies)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return QDir(folder).filePath(QStringLiteral("lissajous-a%1-b%2.png").arg(a).arg(b));
+    if (!frequencies)
+        return QDir(folder).filePath(QStringLiteral("lissajous.png"));
+    return QDir(folder).filePath(
+        QStringLiteral("lissajous-a%1-b%2.png").arg(frequencies->first).arg(frequencies->second));
 }
 
 void ExportActions::copyPicture(const QImage &picture)
@@ -86,7 +89,7 @@ void ExportActions::copyFigure(const closeup::FigurePainter &figure, bool withDo
 void ExportActions::saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
 {
     QString chosenType;
-    QString path = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(figure.a(), figure.b()), fileTypes,
+    QString path = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(std::pair{figure.a(), figure.b()}), fileTypes,
                                                 &chosenType);
     if (path.isEmpty())
         return;

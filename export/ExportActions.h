@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 class QImage;
 class QPrinter;
 class QWidget;
@@ -33,8 +36,9 @@ public:
     // Gives the view Ctrl+C, Ctrl+S and Ctrl+P and a context menu with the same.
     static void addTo(closeup::CloseUpView &view);
 
-    // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png.
-    static QString suggestedPath(int a, int b);
+    // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png,
+    // or lissajous.png for no figure.
+    static QString suggestedPath(std::optional<std::pair<int, int>> frequencies);
 };
 
 } // namespace figureexport

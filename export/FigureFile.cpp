@@ -58,8 +58,11 @@ QString FigureFile::write(const QString &path, const closeup::FigurePainter &fig
             QPainter painter(&image);
             figure.paintWithCaption(painter, area, withDots);
             painter.end();
-            // Light compression: the files are barely larger, and written in two thirds of the time.
-            return image.save(&file, "PNG", 80);
+            // In the figure's own palette the file is a third of the size and written
+            // many times faster: libpng tries every row filter on a full-colour image,
+            // none on one with a palette.
+            return image.convertToFormat(QImage::Format_Indexed8, closeup::FigurePainter::palette(), Qt::ThresholdDither)
+                .save(&file, "PNG", 80);
         });
     case FigureFormat::Svg:
         return saveAtomically(path, [&](QSaveFile &file) {

@@ -10,6 +10,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMimeData>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -28,6 +31,7 @@ private slots:
     void copyInTheViewGivesTheCaptionedPicture();
     void copyOnThePlotAreaGivesItsDotsExactly();
     void printingMakesOnePage();
+    void aFailedSaveSaysWhichFileAndWhy();
 
 private:
     forms::PictureBox &picture() { return m_window->control<forms::PictureBox>("Picture1"); }
@@ -85,6 +89,31 @@ void tst_ExportActions::printingMakesOnePage()
     const QByteArray pdf = printed.readAll();
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+}
+
+void tst_ExportActions::aFailedSaveSaysWhichFileAndWhy()
+{
+    // The user names a file in a folder that is not there, in the save dialog.
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("gone/figure.png"));
+    QString said;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->selectFile(target);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept);
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            said = box->text();
+            box->accept();
+            answerer.stop();
+        }
+    });
+    answerer.start(20);
+    figureexport::ExportActions::savePicture(m_window.get(), QImage(4, 4, QImage::Format_RGB32), folder.path());
+    QVERIFY2(said.contains(QDir::toNativeSeparators(target)), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("не беше записана")), qPrintable(said));
+    QVERIFY(!QFile::exists(target));
 }
 
 QTEST_MAIN(tst_ExportActions)

@@ -41,9 +41,8 @@ Korvana::Korvana(QWidget *parent)
     connect(copy, &QAction::triggered, this, [this] { figureexport::ExportActions::copyPicture(plotPicture()); });
     auto *save = new QAction(figureexport::saveText, &Picture1);
     connect(save, &QAction::triggered, this, [this] {
-        const auto figure = m_closeUp.figure();
-        figureexport::ExportActions::savePicture(
-            this, plotPicture(), figureexport::ExportActions::suggestedPath(figure ? figure->first : 0, figure ? figure->second : 0));
+        figureexport::ExportActions::savePicture(this, plotPicture(),
+                                                 figureexport::ExportActions::suggestedPath(m_closeUp.figure()));
     });
     Picture1.addActions({lookCloser, copy, save});
     Picture1.setContextMenuPolicy(Qt::ActionsContextMenu);
