@@ -51,9 +51,13 @@ void ExportActions::copyPicture(const QImage &picture)
 
 void ExportActions::savePicture(QWidget *parent, const QImage &picture, const QString &suggestedName)
 {
-    QString path = QFileDialog::getSaveFileName(parent, saveTitle, suggestedName, pngOnly);
-    if (path.isEmpty())
-        return;
+    const QString path = QFileDialog::getSaveFileName(parent, saveTitle, suggestedName, pngOnly);
+    if (!path.isEmpty())
+        savePictureAs(parent, picture, path);
+}
+
+void ExportActions::savePictureAs(QWidget *parent, const QImage &picture, QString path)
+{
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
     const QString failure = FigureFile::writePng(path, picture);

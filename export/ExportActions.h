@@ -24,6 +24,8 @@ public:
     // The plot area's picture exactly as the window shows it, pixel for pixel.
     static void copyPicture(const QImage &picture);
     static void savePicture(QWidget *parent, const QImage &picture, const QString &suggestedName);
+    // Writes the picture to the file the user chose; if it cannot, says so.
+    static void savePictureAs(QWidget *parent, const QImage &picture, QString path);
 
     // The close-up's picture: the figure with its caption, as an image (and as SVG
     // for receivers that take it), as a PNG, SVG or PDF file, or on paper.
