@@ -4,18 +4,9 @@
 
 #include <QWidget>
 
-#include <cmath>
+#include "FrequencyText.h"
 
 namespace closeup {
-
-namespace {
-
-bool isFrequency(double value)
-{
-    return value >= 1 && value <= 100 && std::floor(value) == value;
-}
-
-} // namespace
 
 CloseUp::CloseUp(QWidget *owner)
     : QObject(owner)
@@ -25,13 +16,15 @@ CloseUp::CloseUp(QWidget *owner)
 
 void CloseUp::showFigure(double a, double b)
 {
-    if (!isFrequency(a) || !isFrequency(b)) {
+    const std::optional<int> wholeA = figure::wholeFrequency(a);
+    const std::optional<int> wholeB = figure::wholeFrequency(b);
+    if (!wholeA || !wholeB) {
         showNoFigure();
         return;
     }
-    m_figure = {int(a), int(b)};
+    m_figure = {*wholeA, *wholeB};
     if (m_view)
-        m_view->showFigure(int(a), int(b));
+        m_view->showFigure(*wholeA, *wholeB);
 }
 
 void CloseUp::showNoFigure()

@@ -19,13 +19,12 @@ class CloseUp : public QObject {
 public:
     explicit CloseUp(QWidget *owner);
 
-    // The figure drawn last. Only whole frequencies from 1 to 100 make a figure to
-    // look at; others count as none.
+    // The figure drawn last. Only whole frequencies make a figure to look at;
+    // others count as none.
     void showFigure(double a, double b);
     void showNoFigure();
 
     void open(bool fullScreen);
-    CloseUpView *view() const { return m_view; }
     // The whole frequencies of the figure drawn last, if any.
     std::optional<std::pair<int, int>> figure() const { return m_figure; }
 

@@ -57,11 +57,6 @@ void CloseUpView::showNoFigure()
     m_canvas->setFigure(std::nullopt);
 }
 
-QString CloseUpView::countsText() const
-{
-    return m_counts->text();
-}
-
 const FigurePainter *CloseUpView::figure() const
 {
     return m_canvas->figure();

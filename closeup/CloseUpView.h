@@ -27,7 +27,6 @@ public:
 
     void setFullScreen(bool on);
 
-    QString countsText() const;
     // The figure shown, if any, and whether the program's dots are laid over it.
     const FigurePainter *figure() const;
     bool showsDots() const;

@@ -19,7 +19,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 
 namespace figureexport {
 
@@ -67,25 +66,12 @@ void ExportActions::savePictureAs(QWidget *parent, const QImage &picture, QStrin
 
 void ExportActions::copyFigure(const closeup::FigurePainter &figure, bool withDots)
 {
-    QImage image(defaultSize, defaultSize, QImage::Format_RGB32);
-    QPainter painter(&image);
-    figure.paintWithCaption(painter, image.rect(), withDots);
-    painter.end();
-
     QByteArray svgText;
     QBuffer svgBuffer(&svgText);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&svgBuffer);
-    svg.setSize(image.size());
-    svg.setViewBox(image.rect());
-    if (painter.begin(&svg)) {
-        figure.paintWithCaption(painter, image.rect(), withDots);
-        painter.end();
-    }
-
+    svgBuffer.open(QIODevice::WriteOnly);
     auto *data = new QMimeData;
-    data->setImageData(image);
-    if (!svgText.isEmpty())
+    data->setImageData(FigureFile::image(figure, defaultSize, withDots));
+    if (FigureFile::writeSvg(svgBuffer, figure, defaultSize, withDots))
         data->setData(QStringLiteral("image/svg+xml"), svgText);
     QGuiApplication::clipboard()->setMimeData(data);
 }

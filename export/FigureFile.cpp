@@ -50,33 +50,18 @@ QString FigureFile::write(const QString &path, const closeup::FigurePainter &fig
     const std::optional<FigureFormat> format = formatOfFile(path);
     if (!format)
         return QStringLiteral("unknown file type");
-    const QRectF area(0, 0, size, size);
     switch (*format) {
     case FigureFormat::Png:
         return saveAtomically(path, [&](QSaveFile &file) {
-            QImage image(size, size, QImage::Format_RGB32);
-            QPainter painter(&image);
-            figure.paintWithCaption(painter, area, withDots);
-            painter.end();
             // In the figure's own palette the file is a third of the size and written
             // many times faster: libpng tries every row filter on a full-colour image,
             // none on one with a palette.
-            return image.convertToFormat(QImage::Format_Indexed8, closeup::FigurePainter::palette(), Qt::ThresholdDither)
+            return image(figure, size, withDots)
+                .convertToFormat(QImage::Format_Indexed8, closeup::FigurePainter::palette(), Qt::ThresholdDither)
                 .save(&file, "PNG", 80);
         });
     case FigureFormat::Svg:
-        return saveAtomically(path, [&](QSaveFile &file) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&file);
-            svg.setSize(QSize(size, size));
-            svg.setViewBox(area);
-            svg.setTitle(QStringLiteral("Lissajous %1 : %2").arg(figure.a()).arg(figure.b()));
-            QPainter painter;
-            if (!painter.begin(&svg))
-                return false;
-            figure.paintWithCaption(painter, area, withDots);
-            return painter.end();
-        });
+        return saveAtomically(path, [&](QSaveFile &file) { return writeSvg(file, figure, size, withDots); });
     case FigureFormat::Pdf:
         return saveAtomically(path, [&](QSaveFile &file) {
             // One square page, the picture filling it.
@@ -93,6 +78,28 @@ QString FigureFile::write(const QString &path, const closeup::FigurePainter &fig
         });
     }
     Q_UNREACHABLE();
+}
+
+QImage FigureFile::image(const closeup::FigurePainter &figure, int size, bool withDots)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    figure.paintWithCaption(painter, image.rect(), withDots);
+    return image;
+}
+
+bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots)
+{
+    QSvgGenerator svg;
+    svg.setOutputDevice(&device);
+    svg.setSize(QSize(size, size));
+    svg.setViewBox(QRect(0, 0, size, size));
+    svg.setTitle(QStringLiteral("Lissajous %1 : %2").arg(figure.a()).arg(figure.b()));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    figure.paintWithCaption(painter, QRectF(0, 0, size, size), withDots);
+    return painter.end();
 }
 
 QString FigureFile::writePng(const QString &path, const QImage &image)

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QImage;
+class QIODevice;
 
 namespace closeup {
 class FigurePainter;
@@ -26,6 +27,11 @@ public:
     static QString write(const QString &path, const closeup::FigurePainter &figure, int size, bool withDots);
     // An image as it is, pixel for pixel, as a PNG.
     static QString writePng(const QString &path, const QImage &image);
+
+    // The figure with its caption, size pixels square: as an image, or as SVG onto
+    // a device. Files and the clipboard both take these.
+    static QImage image(const closeup::FigurePainter &figure, int size, bool withDots);
+    static bool writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots);
 };
 
 } // namespace figureexport

@@ -22,4 +22,11 @@ double frequencyFromText(std::string_view text)
     return value;
 }
 
+std::optional<int> wholeFrequency(double value)
+{
+    if (!(value >= 1 && value <= 100) || std::floor(value) != value)
+        return std::nullopt;
+    return int(value);
+}
+
 } // namespace figure

@@ -90,6 +90,12 @@ void PictureBox::keyPressEvent(QKeyEvent *event)
     QFrame::keyPressEvent(event);
 }
 
+QImage PictureBox::image() const
+{
+    return QImage(reinterpret_cast<const uchar *>(m_model.pixels()), m_model.width(), m_model.height(),
+                  m_model.width() * int(sizeof(std::uint32_t)), QImage::Format_RGB32);
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     m_updateRequested = {};
@@ -98,12 +104,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
     if (!inner.contains(event->rect()))
         drawFrame(&painter);
 
-    // The model's pixels, wrapped without a copy.
-    const QImage picture(reinterpret_cast<const uchar *>(m_model.pixels()), m_model.width(),
-                         m_model.height(), m_model.width() * int(sizeof(std::uint32_t)),
-                         QImage::Format_RGB32);
     const QRect target = event->rect() & inner;
-    painter.drawImage(target, picture, target.translated(-inner.topLeft()));
+    painter.drawImage(target, image(), target.translated(-inner.topLeft()));
 }
 
 } // namespace forms

@@ -3,6 +3,7 @@
 #include "PictureModel.h"
 
 #include <QFrame>
+#include <QImage>
 
 #include <string_view>
 
@@ -39,6 +40,9 @@ public:
     void setDescription(std::string_view description);
 
     const PictureModel &model() const { return m_model; }
+    // The picture as an image over the model's own pixels, without a copy: valid
+    // until the next drawing operation.
+    QImage image() const;
 
 signals:
     // A double-click on it, or Enter while it has the focus.

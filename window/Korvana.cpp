@@ -33,15 +33,15 @@ Korvana::Korvana(QWidget *parent)
 {
     onClick(Command1, [this](std::int16_t index) { Command1_Click(index); });
 
-    connect(&Picture1, &forms::PictureBox::activated, this, [this] { openCloseUp(false); });
+    connect(&Picture1, &forms::PictureBox::activated, this, [this] { m_closeUp.open(false); });
     // The plot area's context menu: a closer look, and its picture copied or saved.
     auto *lookCloser = new QAction(forms::qtText(closeUpAction), &Picture1);
-    connect(lookCloser, &QAction::triggered, this, [this] { openCloseUp(false); });
+    connect(lookCloser, &QAction::triggered, this, [this] { m_closeUp.open(false); });
     auto *copy = new QAction(figureexport::copyText, &Picture1);
-    connect(copy, &QAction::triggered, this, [this] { figureexport::ExportActions::copyPicture(plotPicture()); });
+    connect(copy, &QAction::triggered, this, [this] { figureexport::ExportActions::copyPicture(Picture1.image().copy()); });
     auto *save = new QAction(figureexport::saveText, &Picture1);
     connect(save, &QAction::triggered, this, [this] {
-        figureexport::ExportActions::savePicture(this, plotPicture(),
+        figureexport::ExportActions::savePicture(this, Picture1.image().copy(),
                                                  figureexport::ExportActions::suggestedPath(m_closeUp.figure()));
     });
     Picture1.addActions({lookCloser, copy, save});
@@ -49,7 +49,7 @@ Korvana::Korvana(QWidget *parent)
     connect(&m_closeUp, &closeup::CloseUp::viewOpened, this,
             [](closeup::CloseUpView *view) { figureexport::ExportActions::addTo(*view); });
     auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(fullScreen, &QShortcut::activated, this, [this] { openCloseUp(true); });
+    connect(fullScreen, &QShortcut::activated, this, [this] { m_closeUp.open(true); });
 }
 
 void Korvana::load()
@@ -96,17 +96,4 @@ void Korvana::ClearPlot()
     Picture1.clear();
     Picture1.setDescription(emptyPlotDescription);
     m_closeUp.showNoFigure();
-}
-
-QImage Korvana::plotPicture() const
-{
-    const forms::PictureModel &model = Picture1.model();
-    return QImage(reinterpret_cast<const uchar *>(model.pixels()), model.width(), model.height(),
-                  QImage::Format_RGB32)
-        .copy();
-}
-
-void Korvana::openCloseUp(bool fullScreen)
-{
-    m_closeUp.open(fullScreen);
 }

@@ -6,8 +6,6 @@
 #include "ListBox.h"
 #include "PictureBox.h"
 
-#include <QImage>
-
 #include <cstdint>
 
 // The program's window: two frequency lists, a plot area, and buttons that draw
@@ -28,9 +26,6 @@ private:
     void Command1_Click(std::int16_t index);
     void DrawFigure();
     void ClearPlot();
-    void openCloseUp(bool fullScreen);
-    // The plot area's picture, pixel for pixel as the window shows it.
-    QImage plotPicture() const;
 
     // The controls the handlers use, resolved once from the design.
     forms::PictureBox &Picture1;
