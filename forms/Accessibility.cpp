@@ -1,5 +1,6 @@
 #include "Accessibility.h"
 
+#include "Announcer.h"
 #include "Form.h"
 #include "PictureBox.h"
 
@@ -13,6 +14,8 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object)
 {
     if (auto *picture = qobject_cast<PictureBox *>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     if (auto *form = qobject_cast<Form *>(object))
         return new QAccessibleWidget(form, QAccessible::Window);
     return nullptr;

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Announcer.h"
 #include "CommandButton.h"
 #include "ListBox.h"
 #include "FigureError.h"
@@ -94,6 +95,8 @@ Form::Form(const FormDesign &design, QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(qtText(design.caption));
+    if (!design.spokenName.empty())
+        setAccessibleName(qtText(design.spokenName));
     setWindowIcon(QIcon(QPixmap(design.icon)));
     // A fixed client area: the design places every control, and nothing moves them.
     setFixedSize(pixelsFromTwips(design.clientWidth), pixelsFromTwips(design.clientHeight));
@@ -109,6 +112,8 @@ Form::Form(const FormDesign &design, QWidget *parent)
             widget->setAccessibleName(qtText(controlDesign.accessibleName));
         m_controls.push_back({std::string(controlDesign.name), controlDesign.index, widget});
     }
+
+    m_announcer = new Announcer(this);
 
     // The styles mark a focused list, text box or picture only faintly, if at all; a
     // ring around it shows a keyboard user where they are. Buttons draw their own mark.
@@ -133,6 +138,11 @@ void Form::bindClick(QPushButton &button, std::int16_t index, std::function<void
 {
     connect(&button, &QPushButton::clicked, this,
             [this, handler = std::move(handler), index] { runHandler([&] { handler(index); }); });
+}
+
+void Form::announce(std::string_view text)
+{
+    m_announcer->announce(qtText(text));
 }
 
 QWidget *Form::lookUp(std::string_view name, std::optional<std::int16_t> index) const

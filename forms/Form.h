@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace forms {
 
+class Announcer;
+
 // A top-level window built from its design data. It runs its load handler before it
 // is first shown, and runs every event handler so that a run-time error leaves the
 // handler at once and is reported, while the window goes on working.
@@ -60,6 +62,9 @@ public:
 
 protected:
     virtual void load() {}
+    // Tells a screen reader's user what an action changed elsewhere in the window.
+    void announce(std::string_view text);
+
     // Binds the click of every button in the control array to one handler that
     // receives the pressed button's index.
     template <class Button>
@@ -81,6 +86,7 @@ private:
     void runHandler(const std::function<void()> &handler);
 
     std::vector<Entry> m_controls;
+    Announcer *m_announcer;
 };
 
 } // namespace forms

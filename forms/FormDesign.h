@@ -17,6 +17,8 @@ struct FontDesign {
 // A window's design data: its frame, its look, and the controls it is built with.
 struct FormDesign {
     std::string_view caption;
+    // What a screen reader calls the window, where the caption reads badly aloud.
+    std::string_view spokenName;
     int clientWidth;  // twips
     int clientHeight; // twips
     Rgb backColor;

@@ -3,6 +3,8 @@
 #include "QtConversions.h"
 #include "RuntimeError.h"
 
+#include <QAccessible>
+
 namespace forms {
 
 ListBox::ListBox(QWidget *parent)
@@ -39,6 +41,22 @@ std::string ListBox::itemText(std::int16_t index) const
     if (index < 0 || index >= count())
         throw RuntimeError::invalidPropertyArrayIndex();
     return item(index)->text().toStdString();
+}
+
+void ListBox::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    // Qt reports the focus on the list alone, so a screen reader names the list but
+    // not its value. The selected item is where the keyboard acts; it is reported
+    // once Qt has reported the list.
+    QMetaObject::invokeMethod(this, [this] {
+        const int selected = listIndex();
+        if (selected >= 0 && hasFocus() && QAccessible::isActive()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(selected);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }, Qt::QueuedConnection);
 }
 
 QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,

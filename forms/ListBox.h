@@ -10,6 +10,7 @@ namespace forms {
 
 // A single-selection list that, once an item is selected, always keeps one selected:
 // Ctrl+click and Ctrl+Space, which would clear a Qt single-selection view, do not.
+// Entering it, a screen reader hears the selected item as well as the list.
 class ListBox : public QListWidget {
     Q_OBJECT
 
@@ -24,6 +25,7 @@ public:
     std::string itemText(std::int16_t index) const;
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
 };

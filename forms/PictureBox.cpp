@@ -57,6 +57,11 @@ void PictureBox::setDescription(std::string_view description)
     setAccessibleDescription(qtText(description));
 }
 
+std::string PictureBox::description() const
+{
+    return accessibleDescription().toStdString();
+}
+
 void PictureBox::requestUpdate(PixelRect changed)
 {
     if (changed.isEmpty())

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QImage>
 
+#include <string>
 #include <string_view>
 
 namespace forms {
@@ -38,6 +39,7 @@ public:
     }
     // What a screen reader says the picture shows.
     void setDescription(std::string_view description);
+    std::string description() const;
 
     const PictureModel &model() const { return m_model; }
     // The picture as an image over the model's own pixels, without a copy: valid

@@ -82,7 +82,7 @@ void tst_Application::thePlotAreaDescribesWhatItShows()
     m_window->control<forms::ListBox>("List1", 0).setListIndex(1);
     m_window->control<forms::CommandButton>("Command1", 0).click();
     QCOMPARE(plot->text(QAccessible::Description),
-             QStringLiteral("Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1½, отстрани 1"));
+             QStringLiteral("Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1 и половина, отстрани 1"));
     m_window->control<forms::CommandButton>("Command1", 1).click();
     QCOMPARE(plot->text(QAccessible::Description), QStringLiteral("Няма начертана фигура"));
 }

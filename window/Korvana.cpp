@@ -73,6 +73,7 @@ void Korvana::Command1_Click(std::int16_t index)
     default:
         break;
     }
+    announce(Picture1.description());
 }
 
 void Korvana::DrawFigure()

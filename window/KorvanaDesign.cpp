@@ -38,6 +38,7 @@ const std::array<forms::ControlDesign, 10> controls = {{
 
 const forms::FormDesign design = {
     .caption = "https://korvana.example Korvana - измерване на честота",
+    .spokenName = "Korvana - измерване на честота",
     .clientWidth = 6990,
     .clientHeight = 6360,
     .backColor = lightBlue,

@@ -37,7 +37,7 @@ inline constexpr std::string_view aphorism =
 
 // What a screen reader says the plot area shows: the frequencies and, for whole
 // frequencies, the touches a student counts, e.g. "Фигура на Лисажу за a = 2 и
-// b = 3; допирания: горе 1½, отстрани 1".
+// b = 3; допирания: горе 1 и половина, отстрани 1"; a half touch is said in words.
 inline constexpr std::string_view emptyPlotDescription = "Няма начертана фигура";
 std::string figureDescription(double a, double b);
 
