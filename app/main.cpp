@@ -2,6 +2,9 @@
 #include "CommandLine.h"
 #include "Korvana.h"
 #include "KorvanaIdentity.h"
+#include "WindowFrame.h"
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +17,9 @@ int main(int argc, char *argv[])
     const auto app = forms::createApplication(argc, argv);
     QApplication::setDesktopFileName(QString::fromUtf8(korvanaApplicationId));
     Korvana window;
+    std::unique_ptr<frame::WindowFrame> frame;
+    if (frame::WindowFrame::isNeeded())
+        frame = std::make_unique<frame::WindowFrame>(window);
     window.start();
     return QApplication::exec();
 }

@@ -16,8 +16,9 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object)
         return new QAccessibleWidget(picture, QAccessible::Graphic);
     if (auto *announcer = qobject_cast<Announcer *>(object))
         return new QAccessibleWidget(announcer, QAccessible::Notification);
+    // Put in a frame of the program's own, a form is the frame's client area.
     if (auto *form = qobject_cast<Form *>(object))
-        return new QAccessibleWidget(form, QAccessible::Window);
+        return new QAccessibleWidget(form, form->isWindow() ? QAccessible::Window : QAccessible::Client);
     return nullptr;
 }
 

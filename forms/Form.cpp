@@ -132,6 +132,8 @@ void Form::start()
 {
     runHandler([this] { load(); });
     show();
+    // Inside a frame of the program's own, the frame is the window to show.
+    window()->show();
 }
 
 void Form::bindClick(QPushButton &button, std::int16_t index, std::function<void(std::int16_t)> handler)

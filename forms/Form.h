@@ -32,7 +32,7 @@ class Form : public QWidget {
 public:
     explicit Form(const FormDesign &design, QWidget *parent = nullptr);
 
-    // Runs the load handler, then shows the window.
+    // Runs the load handler, then shows the window (or the frame it was put in).
     void start();
 
     // The control of that name (and index, in a control array).

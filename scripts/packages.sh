@@ -8,7 +8,8 @@ build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2
 # To run its tests: a virtual X server and a pretend user (xvfb, xdotool), screenshots
 # (imagemagick), strace, a screen reader's view (AT-SPI on a D-Bus session bus), a real
 # screen reader speaking into a file (Orca, speech-dispatcher, and the locales package
-# for the Bulgarian locale), the desktop-file and Debian-package tools (CPack's DEB
+# for the Bulgarian locale), a headless Wayland compositor and Qt's Wayland platform
+# (weston, qt6-wayland), the desktop-file and Debian-package tools (CPack's DEB
 # generator runs file; lintian judges the package, man renders its manual page),
 # windres for the Windows resources, clang with libFuzzer, and Google Benchmark to
 # build the benchmarks.
@@ -16,6 +17,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick libx11-dev strace
     dbus at-spi2-core python3-pyatspi
     orca speech-dispatcher locales
+    weston qt6-wayland
     desktop-file-utils appstream dpkg-dev file lintian man-db
     binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
