@@ -4,24 +4,14 @@ Run by ctest inside a private D-Bus session and Xvfb; argument: the korvana prog
 import os
 import subprocess
 import sys
-import time
 import unittest
+
+from waiting import wait_for
 
 import pyatspi
 
 KORVANA = sys.argv.pop(1)
 EMPTY = "Няма начертана фигура"
-
-
-def wait_for(condition, seconds=10):
-    """Polls the accessibility tree, which changes as the program handles events."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    return condition()
 
 
 def find(node, name, role):

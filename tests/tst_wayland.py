@@ -11,21 +11,12 @@ import struct
 import subprocess
 import sys
 import tempfile
-import time
+
+from waiting import wait_for
 
 KORVANA, APP_ID, REFERENCE_DOTS = sys.argv[1:4]
 PLOT_SIZE = 209  # the plot area's inside, in pixels
 SOCKET = "korvana-test"
-
-
-def wait_for(condition, seconds=10):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    return condition()
 
 
 def expected_dots(a, b):
