@@ -79,12 +79,4 @@ void TitleBar::mousePressEvent(QMouseEvent *event)
         window()->windowHandle()->startSystemMove();
 }
 
-bool TitleBar::event(QEvent *event)
-{
-    // The title's colour follows whether the window is active.
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
-        update();
-    return QWidget::event(event);
-}
-
 } // namespace frame

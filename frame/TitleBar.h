@@ -23,7 +23,6 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     QRect titleRect() const;

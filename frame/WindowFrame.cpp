@@ -14,7 +14,6 @@ bool WindowFrame::isNeeded()
 
 WindowFrame::WindowFrame(QWidget &window)
     : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , m_window(&window)
 {
     setWindowTitle(window.windowTitle());
     setWindowIcon(window.windowIcon());
@@ -28,8 +27,7 @@ WindowFrame::WindowFrame(QWidget &window)
 
 WindowFrame::~WindowFrame()
 {
-    if (m_window)
-        takeCentralWidget();
+    takeCentralWidget();
 }
 
 } // namespace frame

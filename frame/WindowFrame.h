@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 
 namespace frame {
 
@@ -21,9 +20,6 @@ public:
     explicit WindowFrame(QWidget &window);
     // Gives the window back to its owner.
     ~WindowFrame() override;
-
-private:
-    QPointer<QWidget> m_window;
 };
 
 } // namespace frame

@@ -6,7 +6,7 @@ import subprocess
 import sys
 import unittest
 
-from waiting import wait_for
+from waiting import stop, wait_for
 
 import pyatspi
 
@@ -37,8 +37,7 @@ class Accessibility(unittest.TestCase):
         self.assertTrue(wait_for(lambda: self.window.getChildCount() == 11))
 
     def tearDown(self):
-        self.korvana.terminate()
-        self.korvana.wait()
+        stop(self.korvana)
 
     def control(self, name, role):
         control = find(self.window, name, role)

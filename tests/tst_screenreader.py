@@ -11,7 +11,8 @@ import re
 import subprocess
 import sys
 import tempfile
-import time
+
+from waiting import stop, wait_for
 
 KORVANA, LANGUAGE = sys.argv[1:3]
 PATIENCE = 15  # seconds for Orca to speak after a key
@@ -90,24 +91,28 @@ class Session:
         utterances = re.findall(r"SPEECH OUTPUT: '(.*?)'(?: voice=\S+)? ?(?:\{|None$)", text, re.S | re.M)
         return [" ".join(utterance.split()) for utterance in utterances]
 
+    def heard_since_last_step(self, expected):
+        """The utterances since the last step, up to the one that says the last
+        expected text, and how many of the texts they say, in order."""
+        heard = self.speech()[self.read_from:]
+        found = 0
+        for index, utterance in enumerate(heard):
+            if matches(expected[found], utterance):
+                found += 1
+                if found == len(expected):
+                    return heard[:index + 1], found
+        return heard, found
+
     def hear(self, *expected):
         """Waits until Orca has spoken each expected text, in order, since the last
         call. Orca adds its own words (a role, a full stop), so a text matches an
         utterance that contains it; a text of a few letters must be all of it."""
-        deadline = time.monotonic() + PATIENCE
-        while True:
-            heard = self.speech()[self.read_from:]
-            position, found = 0, 0
-            for index, utterance in enumerate(heard):
-                if found < len(expected) and matches(expected[found], utterance):
-                    found += 1
-                    position = index + 1
-            if found == len(expected):
-                self.read_from += position
-                return heard[:position]
-            if time.monotonic() > deadline:
-                raise AssertionError(f"Orca did not say {expected[found]!r}; it said {heard}")
-            time.sleep(0.1)
+        wait_for(lambda: self.heard_since_last_step(expected)[1] == len(expected), PATIENCE)
+        heard, found = self.heard_since_last_step(expected)
+        if found < len(expected):
+            raise AssertionError(f"Orca did not say {expected[found]!r}; it said {heard}")
+        self.read_from += len(heard)
+        return heard
 
     def keys(self, *keys):
         for key in keys:
@@ -122,13 +127,7 @@ class Session:
 
     def close(self):
         for process in (self.korvana, self.orca):
-            if process:
-                process.terminate()
-                try:
-                    process.wait(timeout=5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            stop(process)
 
 
 DRAWN = "Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1 и половина, отстрани 1"

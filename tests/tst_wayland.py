@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-from waiting import wait_for
+from waiting import stop, wait_for
 
 KORVANA, APP_ID, REFERENCE_DOTS = sys.argv[1:4]
 PLOT_SIZE = 209  # the plot area's inside, in pixels
@@ -114,9 +114,7 @@ def run(home):
         check(desktop, protocol, Screen(home))
     finally:
         for process in (korvana, weston, bus):
-            if process:
-                process.terminate()
-                process.wait()
+            stop(process)
 
 
 def check(desktop, protocol, screen):

@@ -1,4 +1,6 @@
-"""Waiting for a program that changes as it handles events: the tests' one way to wait."""
+"""Waiting in the tests: for a program that changes as it handles events, and for
+a process to end."""
+import subprocess
 import time
 
 
@@ -11,3 +13,15 @@ def wait_for(condition, seconds=10):
             return value
         time.sleep(0.05)
     return condition()
+
+
+def stop(process):
+    """Ends a started process, killing it if it does not end within five seconds."""
+    if process is None:
+        return
+    process.terminate()
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
