@@ -31,16 +31,27 @@ void FigureCanvas::resizeEvent(QResizeEvent *)
     m_picture = {};
 }
 
+void FigureCanvas::paintFigure(QPainter &painter) const
+{
+    if (m_figure)
+        m_figure->paint(painter, rect(), m_showDots);
+    else
+        painter.fillRect(rect(), Qt::white);
+}
+
 void FigureCanvas::paintEvent(QPaintEvent *event)
 {
     if (m_picture.isNull()) {
         m_picture = QPixmap(size() * devicePixelRatioF());
+        if (m_picture.isNull()) {
+            // No memory to keep the picture in: paint straight onto the screen.
+            QPainter painter(this);
+            paintFigure(painter);
+            return;
+        }
         m_picture.setDevicePixelRatio(devicePixelRatioF());
         QPainter painter(&m_picture);
-        if (m_figure)
-            m_figure->paint(painter, rect(), m_showDots);
-        else
-            painter.fillRect(rect(), Qt::white);
+        paintFigure(painter);
     }
     QPainter painter(this);
     painter.drawPixmap(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),

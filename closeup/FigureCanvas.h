@@ -27,6 +27,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void paintFigure(QPainter &painter) const;
+
     std::optional<FigurePainter> m_figure;
     bool m_showDots = false;
     QPixmap m_picture;

@@ -1,16 +1,24 @@
 #include "CommandLine.h"
 
+#include "ControlCharacters.h"
 #include "FigureFile.h"
 #include "FigurePainter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
+#include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <tuple>
+
+#include <unistd.h>
 
 namespace figureexport {
 
@@ -29,14 +37,68 @@ std::optional<int> wholeNumber(const QString &text, int low, int high)
     return value;
 }
 
+// The option as the user spelled it, -y or --y, for a message about it.
+QString spelledAs(const QStringList &arguments, const QCommandLineOption &option)
+{
+    for (const QString &name : option.names()) {
+        for (const QString &dashes : {QStringLiteral("-"), QStringLiteral("--")}) {
+            const QString spelled = dashes + name;
+            for (const QString &argument : arguments)
+                if (argument == spelled || argument.startsWith(spelled + QLatin1Char('=')))
+                    return spelled;
+        }
+    }
+    const QString name = option.names().constLast();
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// Writes text to standard output, and says whether all of it got there.
+bool printed(const QByteArray &text)
+{
+    return std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size())
+           && std::fflush(stdout) == 0;
+}
+
+// Qt makes a runtime folder in /tmp, with a warning, when it starts where
+// XDG_RUNTIME_DIR names none that is the user's alone; an export leaves nothing
+// behind but its file.
+bool hasRuntimeFolder()
+{
+    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty())
+        return false;
+    const QFileInfo info(folder);
+    constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                               | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    return info.isDir() && info.ownerId() == ::geteuid() && info.permissions() == ownerOnly;
+}
+
+// Qt's warnings while exporting (a missing runtime folder, a picture too large) say
+// nothing the one line of an export's failure does not.
+void dropWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(forms::quoteControlCharacters(qFormatLogMessage(type, context, message))));
+}
+
 } // namespace
 
 CommandLine::CommandLine(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QFile::decodeName(argv[i]);
     m_program = QFileInfo(arguments.value(0, QStringLiteral("korvana"))).fileName();
+    // A name that does not survive the way into a QString and back would be written
+    // under another name: refused instead.
+    for (int i = 1; i < argc; ++i) {
+        if (QFile::encodeName(arguments.at(i)) != QByteArray(argv[i])) {
+            m_task = Task::Refuse;
+            m_problem = QStringLiteral("'%1' is not valid UTF-8: only UTF-8 names and values are taken")
+                            .arg(forms::quoteControlCharacters(QByteArray(argv[i])));
+            return;
+        }
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -80,7 +142,8 @@ CommandLine::CommandLine(int argc, char *argv[])
         for (const QCommandLineOption *exportOnly : {&x, &y, &size, &dots}) {
             if (parser.isSet(*exportOnly)) {
                 m_task = Task::Refuse;
-                m_problem = QStringLiteral("--%1 goes with --export").arg(exportOnly->names().constLast());
+                m_problem = QStringLiteral("%1 goes with --export").arg(spelledAs(arguments, *exportOnly));
+                break;
             }
         }
     }
@@ -114,15 +177,12 @@ std::optional<int> CommandLine::runWithoutWindow() const
     case Task::OpenWindow:
         return std::nullopt;
     case Task::ShowHelp:
-        std::fputs(qPrintable(m_help), stdout);
-        return 0;
+        return print(m_help);
     case Task::ShowVersion:
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
+        return print(QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                   QCoreApplication::applicationVersion()));
     case Task::Refuse:
-        std::fprintf(stderr, "%s: %s (see %s --help)\n", qPrintable(m_program), qPrintable(m_problem),
-                     qPrintable(m_program));
+        complain(QStringLiteral("%1 (see %2 --help)").arg(m_problem, m_program));
         return 2;
     case Task::Export:
         return runExport();
@@ -130,8 +190,32 @@ std::optional<int> CommandLine::runWithoutWindow() const
     Q_UNREACHABLE();
 }
 
+void CommandLine::complain(const QString &problem) const
+{
+    const QString line = QStringLiteral("%1: %2").arg(m_program, problem);
+    std::fprintf(stderr, "%s\n", forms::quoteControlCharacters(line).toLocal8Bit().constData());
+}
+
+int CommandLine::print(const QString &text) const
+{
+    if (printed(text.toLocal8Bit()))
+        return 0;
+    complain(QStringLiteral("cannot write to standard output: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return 1;
+}
+
 int CommandLine::runExport() const
 {
+    // A private runtime folder, removed with the application, beside the file that is
+    // to be written: a folder the export may write to anyway.
+    std::optional<QTemporaryDir> runtime;
+    if (!hasRuntimeFolder()) {
+        runtime.emplace(QFileInfo(m_file).absoluteDir().filePath(QStringLiteral(".korvana-XXXXXX")));
+        if (runtime->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(dropWarnings);
+
     // Fonts and painting need an application, but no screen.
     QByteArray programName = m_program.toLocal8Bit();
     QByteArray platformOption("-platform");
@@ -139,11 +223,10 @@ int CommandLine::runExport() const
     char *arguments[] = {programName.data(), platformOption.data(), offscreen.data(), nullptr};
     int count = 3;
     QGuiApplication application(count, arguments);
-
     const QString failure = FigureFile::write(m_file, closeup::FigurePainter(m_a, m_b), m_size, m_dots);
+    qInstallMessageHandler(previous);
     if (!failure.isEmpty()) {
-        std::fprintf(stderr, "%s: cannot write %s: %s\n", qPrintable(m_program), qPrintable(m_file),
-                     qPrintable(failure));
+        complain(QStringLiteral("cannot write %1: %2").arg(m_file, failure));
         return 1;
     }
     return 0;

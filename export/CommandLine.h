@@ -36,6 +36,10 @@ private:
     // Takes the export's values; says what is wrong with them, or nothing.
     QString readExport(const QString &file, const QString &a, const QString &b, const QString &size);
     int runExport() const;
+    // One line on stderr, the program's name first, control characters made visible.
+    void complain(const QString &problem) const;
+    // Prints to stdout: 0, or 1 with a line on stderr where stdout cannot take it.
+    int print(const QString &text) const;
 
     QString m_program;
     Task m_task = Task::OpenWindow;

@@ -1,6 +1,7 @@
 #include "ExportActions.h"
 
 #include "CloseUpView.h"
+#include "ControlCharacters.h"
 #include "ExportTexts.h"
 #include "FigureFile.h"
 #include "FigurePainter.h"
@@ -29,7 +30,13 @@ constexpr int defaultSize = 1200;
 
 void reportFailure(QWidget *parent, const QString &path, const QString &reason)
 {
-    QMessageBox::warning(parent, saveTitle, notSaved.arg(QDir::toNativeSeparators(path), reason));
+    QMessageBox::warning(parent, saveTitle,
+                         notSaved.arg(forms::quoteControlCharacters(QDir::toNativeSeparators(path)), reason));
+}
+
+void reportNoMemory(QWidget *parent, int size)
+{
+    QMessageBox::warning(parent, copyText, notCopied.arg(FigureFile::noMemoryFor(size)));
 }
 
 } // namespace
@@ -43,9 +50,12 @@ QString ExportActions::suggestedPath(std::optional<std::pair<int, int>> frequenc
         QStringLiteral("lissajous-a%1-b%2.png").arg(frequencies->first).arg(frequencies->second));
 }
 
-void ExportActions::copyPicture(const QImage &picture)
+void ExportActions::copyPicture(QWidget *parent, const QImage &picture)
 {
-    QGuiApplication::clipboard()->setImage(picture);
+    if (picture.isNull())
+        reportNoMemory(parent, 0);
+    else
+        QGuiApplication::clipboard()->setImage(picture);
 }
 
 void ExportActions::savePicture(QWidget *parent, const QImage &picture, const QString &suggestedName)
@@ -64,13 +74,18 @@ void ExportActions::savePictureAs(QWidget *parent, const QImage &picture, QStrin
         reportFailure(parent, path, failure);
 }
 
-void ExportActions::copyFigure(const closeup::FigurePainter &figure, bool withDots)
+void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
 {
+    const QImage image = FigureFile::image(figure, defaultSize, withDots);
+    if (image.isNull()) {
+        reportNoMemory(parent, defaultSize);
+        return;
+    }
     QByteArray svgText;
     QBuffer svgBuffer(&svgText);
     svgBuffer.open(QIODevice::WriteOnly);
     auto *data = new QMimeData;
-    data->setImageData(FigureFile::image(figure, defaultSize, withDots));
+    data->setImageData(image);
     if (FigureFile::writeSvg(svgBuffer, figure, defaultSize, withDots))
         data->setData(QStringLiteral("image/svg+xml"), svgText);
     QGuiApplication::clipboard()->setMimeData(data);
@@ -100,6 +115,12 @@ void ExportActions::saveFigure(QWidget *parent, const closeup::FigurePainter &fi
         if (!chosen)
             return;
     }
+    saveFigureAs(parent, figure, withDots, path, size);
+}
+
+void ExportActions::saveFigureAs(QWidget *parent, const closeup::FigurePainter &figure, bool withDots,
+                                 const QString &path, int size)
+{
     const QString failure = FigureFile::write(path, figure, size, withDots);
     if (!failure.isEmpty())
         reportFailure(parent, path, failure);
@@ -109,20 +130,30 @@ void ExportActions::printFigure(QWidget *parent, const closeup::FigurePainter &f
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        printOn(printer, figure, withDots);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString failure = printOn(printer, figure, withDots);
+    if (failure.isEmpty())
+        return;
+    if (printer.outputFileName().isEmpty())
+        QMessageBox::warning(parent, printText, notPrinted.arg(failure));
+    else
+        reportFailure(parent, printer.outputFileName(), failure);
 }
 
-void ExportActions::printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots)
+QString ExportActions::printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots)
 {
+    // Printing to a PDF file is a save like any other: whole or not at all.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return FigureFile::writePage(printer.outputFileName(), figure, withDots, printer.pageLayout(),
+                                     printer.resolution());
     QPainter painter;
     if (!painter.begin(&printer))
-        return;
-    // As large as fits the page, square.
-    const QRect page = painter.viewport();
-    const int side = std::min(page.width(), page.height());
-    figure.paintWithCaption(painter, QRect(page.left(), page.top(), side, side), withDots);
-    painter.end();
+        return QStringLiteral("the printer could not be opened");
+    FigureFile::paintPage(painter, figure, withDots);
+    if (!painter.end())
+        return QStringLiteral("the printer did not take the page");
+    return {};
 }
 
 void ExportActions::addTo(closeup::CloseUpView &view)
@@ -137,7 +168,7 @@ void ExportActions::addTo(closeup::CloseUpView &view)
         view.addAction(action);
     };
     add(copyText, QKeySequence::Copy,
-        [](QWidget *, const closeup::FigurePainter &figure, bool dots) { copyFigure(figure, dots); });
+        &copyFigure);
     add(saveText, QKeySequence::Save, &saveFigure);
     add(printText, QKeySequence::Print, &printFigure);
     view.setContextMenuPolicy(Qt::ActionsContextMenu);

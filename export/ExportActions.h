@@ -18,22 +18,28 @@ namespace figureexport {
 
 // What a user does to take a picture out of the program: copy it, save it to a file
 // chosen in a dialog, or print it. Nothing is written unless the user asks, and a
-// failed save says which file and why, in a message box.
+// failed save or print says which file and why, in a message box.
 class ExportActions {
 public:
     // The plot area's picture exactly as the window shows it, pixel for pixel.
-    static void copyPicture(const QImage &picture);
+    static void copyPicture(QWidget *parent, const QImage &picture);
     static void savePicture(QWidget *parent, const QImage &picture, const QString &suggestedName);
     // Writes the picture to the file the user chose; if it cannot, says so.
     static void savePictureAs(QWidget *parent, const QImage &picture, QString path);
 
     // The close-up's picture: the figure with its caption, as an image (and as SVG
     // for receivers that take it), as a PNG, SVG or PDF file, or on paper.
-    static void copyFigure(const closeup::FigurePainter &figure, bool withDots);
+    static void copyFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
     static void saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
+    // Writes the figure to the file the user chose, PNGs size pixels square; if it
+    // cannot, says so.
+    static void saveFigureAs(QWidget *parent, const closeup::FigurePainter &figure, bool withDots,
+                             const QString &path, int size);
     static void printFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
-    // Prints on one page of a printer set up by the print dialog, as large as fits.
-    static void printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots);
+    // Prints on one page of a printer set up by the print dialog, as large as fits,
+    // or writes that page whole to the PDF file it prints to. Says why it failed, or
+    // nothing.
+    static QString printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots);
 
     // Gives the view Ctrl+C, Ctrl+S and Ctrl+P and a context menu with the same.
     static void addTo(closeup::CloseUpView &view);

@@ -16,5 +16,8 @@ inline const QString unknownType = QStringLiteral("Името на файла т
 // The file, then the reason.
 inline const QString notSaved = QStringLiteral("Картината не беше записана във файла\n%1\n\nПричина: %2\n\n"
                                                "Ако файлът е съществувал, той е останал непроменен.");
+// The reason.
+inline const QString notCopied = QStringLiteral("Картината не беше копирана.\n\nПричина: %1");
+inline const QString notPrinted = QStringLiteral("Картината не беше отпечатана.\n\nПричина: %1");
 
 } // namespace figureexport

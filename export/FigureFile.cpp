@@ -1,34 +1,104 @@
 #include "FigureFile.h"
 
 #include "FigurePainter.h"
+#include "WholeFile.h"
 
+#include <QBuffer>
+#include <QHash>
 #include <QFileInfo>
-#include <QImage>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <algorithm>
+#include <new>
 
 namespace figureexport {
 
 namespace {
 
-// Opens the file for writing, lets write fill it, and commits it only if all went
-// well; otherwise the old file, if any, stays.
-template <class Write>
-QString saveAtomically(const QString &path, Write &&write)
+// The side of the square page a figure is exported on as a PDF.
+constexpr double pdfPageMillimetres = 180;
+// The resolution of that page, as Qt's high-resolution printing has it.
+constexpr int pdfResolution = 1200;
+
+QString titleOf(const closeup::FigurePainter &figure)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!write(file)) {
-        file.cancelWriting();
-        return file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the picture could not be written");
+    return QStringLiteral("Lissajous %1 : %2").arg(figure.a()).arg(figure.b());
+}
+
+// Makes a file's bytes in memory with encode, then writes them whole. A picture too
+// large for the memory left fails here, before any file is touched.
+template <class Encode>
+QString encodeAndWrite(const QString &path, int size, Encode &&encode)
+{
+    QByteArray bytes;
+    try {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (const QString failure = encode(buffer); !failure.isEmpty())
+            return failure;
+    } catch (const std::bad_alloc &) {
+        return FigureFile::noMemoryFor(size);
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return WholeFile::write(path, bytes);
+}
+
+int closestInPalette(QRgb colour, const QList<QRgb> &palette)
+{
+    const auto distance = [colour](QRgb other) {
+        const int red = qRed(colour) - qRed(other);
+        const int green = qGreen(colour) - qGreen(other);
+        const int blue = qBlue(colour) - qBlue(other);
+        return red * red + green * green + blue * blue;
+    };
+    return int(std::min_element(palette.begin(), palette.end(),
+                                [&](QRgb one, QRgb other) { return distance(one) < distance(other); })
+               - palette.begin());
+}
+
+// The image with each pixel the closest colour of the palette. QImage's own
+// conversion writes into a picture it never checked it could make, so a large one
+// crashes where memory is short; this one gives a null image instead.
+QImage inPalette(const QImage &image, const QList<QRgb> &palette)
+{
+    QImage indexed(image.size(), QImage::Format_Indexed8);
+    if (image.isNull() || indexed.isNull())
+        return {};
+    indexed.setColorTable(palette);
+    QHash<QRgb, uchar> found;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        uchar *to = indexed.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            auto known = found.constFind(from[x]);
+            if (known == found.cend())
+                known = found.insert(from[x], uchar(closestInPalette(from[x], palette)));
+            to[x] = *known;
+        }
+    }
+    return indexed;
+}
+
+QString pngInto(QIODevice &device, const QImage &image)
+{
+    return image.save(&device, "PNG") ? QString() : QStringLiteral("the picture could not be encoded as PNG");
+}
+
+bool pdfInto(QIODevice &device, const closeup::FigurePainter &figure, bool withDots, const QPageLayout &layout,
+             int resolution)
+{
+    QPdfWriter pdf(&device);
+    pdf.setPageLayout(layout);
+    pdf.setResolution(resolution);
+    pdf.setTitle(titleOf(figure));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    FigureFile::paintPage(painter, figure, withDots);
+    return painter.end();
 }
 
 } // namespace
@@ -45,6 +115,13 @@ std::optional<FigureFormat> formatOfFile(const QString &path)
     return std::nullopt;
 }
 
+QString FigureFile::noMemoryFor(int size)
+{
+    if (size <= 0)
+        return QStringLiteral("not enough memory for the picture");
+    return QStringLiteral("not enough memory for a %1 × %1 picture").arg(size);
+}
+
 QString FigureFile::write(const QString &path, const closeup::FigurePainter &figure, int size, bool withDots)
 {
     const std::optional<FigureFormat> format = formatOfFile(path);
@@ -52,37 +129,49 @@ QString FigureFile::write(const QString &path, const closeup::FigurePainter &fig
         return QStringLiteral("unknown file type");
     switch (*format) {
     case FigureFormat::Png:
-        return saveAtomically(path, [&](QSaveFile &file) {
+        return encodeAndWrite(path, size, [&](QIODevice &device) {
             // In the figure's own palette the file is a third of the size and written
             // many times faster: libpng tries every row filter on a full-colour image,
             // none on one with a palette.
-            return image(figure, size, withDots)
-                .convertToFormat(QImage::Format_Indexed8, closeup::FigurePainter::palette(), Qt::ThresholdDither)
-                .save(&file, "PNG", 80);
+            const QImage picture = inPalette(image(figure, size, withDots), closeup::FigurePainter::palette());
+            return picture.isNull() ? noMemoryFor(size) : pngInto(device, picture);
         });
     case FigureFormat::Svg:
-        return saveAtomically(path, [&](QSaveFile &file) { return writeSvg(file, figure, size, withDots); });
-    case FigureFormat::Pdf:
-        return saveAtomically(path, [&](QSaveFile &file) {
-            // One square page, the picture filling it.
-            QPdfWriter pdf(&file);
-            pdf.setPageSize(QPageSize(QSizeF(180, 180), QPageSize::Millimeter));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            pdf.setTitle(QStringLiteral("Lissajous %1 : %2").arg(figure.a()).arg(figure.b()));
-            QPainter painter;
-            if (!painter.begin(&pdf))
-                return false;
-            const QRect page = painter.viewport();
-            figure.paintWithCaption(painter, page, withDots);
-            return painter.end();
+        return encodeAndWrite(path, size, [&](QIODevice &device) {
+            return writeSvg(device, figure, size, withDots) ? QString()
+                                                             : QStringLiteral("the picture could not be drawn as SVG");
         });
+    case FigureFormat::Pdf: {
+        // One square page, the picture filling it.
+        const QPageLayout square(QPageSize(QSizeF(pdfPageMillimetres, pdfPageMillimetres), QPageSize::Millimeter),
+                                 QPageLayout::Portrait, QMarginsF());
+        return writePage(path, figure, withDots, square, pdfResolution);
+    }
     }
     Q_UNREACHABLE();
+}
+
+QString FigureFile::writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
+                              const QPageLayout &layout, int resolution)
+{
+    return encodeAndWrite(path, 0, [&](QIODevice &device) {
+        return pdfInto(device, figure, withDots, layout, resolution) ? QString()
+                                                                     : QStringLiteral("the page could not be drawn");
+    });
+}
+
+QString FigureFile::writePng(const QString &path, const QImage &image)
+{
+    if (image.isNull())
+        return noMemoryFor(0);
+    return encodeAndWrite(path, 0, [&](QIODevice &device) { return pngInto(device, image); });
 }
 
 QImage FigureFile::image(const closeup::FigurePainter &figure, int size, bool withDots)
 {
     QImage image(size, size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
     QPainter painter(&image);
     figure.paintWithCaption(painter, image.rect(), withDots);
     return image;
@@ -94,7 +183,7 @@ bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figur
     svg.setOutputDevice(&device);
     svg.setSize(QSize(size, size));
     svg.setViewBox(QRect(0, 0, size, size));
-    svg.setTitle(QStringLiteral("Lissajous %1 : %2").arg(figure.a()).arg(figure.b()));
+    svg.setTitle(titleOf(figure));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -102,9 +191,11 @@ bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figur
     return painter.end();
 }
 
-QString FigureFile::writePng(const QString &path, const QImage &image)
+void FigureFile::paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots)
 {
-    return saveAtomically(path, [&](QSaveFile &file) { return image.save(&file, "PNG"); });
+    const QRect page = painter.viewport();
+    const int side = std::min(page.width(), page.height());
+    figure.paintWithCaption(painter, QRect(page.left(), page.top(), side, side), withDots);
 }
 
 } // namespace figureexport

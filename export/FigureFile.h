@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <optional>
 
-class QImage;
 class QIODevice;
+class QPageLayout;
+class QPainter;
 
 namespace closeup {
 class FigurePainter;
@@ -17,9 +19,9 @@ namespace figureexport {
 enum class FigureFormat { Png, Svg, Pdf };
 std::optional<FigureFormat> formatOfFile(const QString &path);
 
-// Writes pictures to files all or nothing, through QSaveFile: a write that fails
-// leaves no half-written file and any old file as it was. Each returns the reason
-// it failed, or an empty string.
+// Writes pictures to files all or nothing (see WholeFile): each picture is made in
+// memory first, so a picture that cannot be made, for want of memory, leaves the
+// file as it was too. Each returns the reason it failed, or an empty string.
 class FigureFile {
 public:
     // The figure with its caption, size pixels square as a PNG, or a page of about
@@ -27,11 +29,21 @@ public:
     static QString write(const QString &path, const closeup::FigurePainter &figure, int size, bool withDots);
     // An image as it is, pixel for pixel, as a PNG.
     static QString writePng(const QString &path, const QImage &image);
+    // The figure with its caption as large as fits one page of the layout, as a PDF:
+    // what printing to a file writes.
+    static QString writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
+                             const QPageLayout &layout, int resolution);
 
-    // The figure with its caption, size pixels square: as an image, or as SVG onto
-    // a device. Files and the clipboard both take these.
+    // The figure with its caption, size pixels square: as an image (a null one where
+    // memory is short), or as SVG onto a device. Files and the clipboard take these.
     static QImage image(const closeup::FigurePainter &figure, int size, bool withDots);
     static bool writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots);
+    // Paints the figure with its caption, square and as large as fits, on a page.
+    static void paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots);
+
+    // The reason given when a picture of that size (0: of any size) cannot be held
+    // in memory.
+    static QString noMemoryFor(int size);
 };
 
 } // namespace figureexport

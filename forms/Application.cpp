@@ -1,46 +1,93 @@
 #include "Application.h"
 
 #include "Accessibility.h"
+#include "ControlCharacters.h"
 
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace forms {
 
 namespace {
 
-// Qt's platform plugin reports a missing display as warnings and then a fatal
-// message; the warnings are dropped while the application is made, and the fatal
-// message becomes one line and a plain exit.
-void reportNoDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// Where the variable is unset, says so.
+QString environmentValue(const char *name)
 {
-    if (type == QtFatalMsg) {
-        // The application object is half made, but knows the program it runs.
-        const QByteArray program = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toLocal8Bit();
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr,
-                     "%s: no display to open the window on (DISPLAY=%s); start it on a "
-                     "desktop, or without one as: xvfb-run %s\n",
-                     program.constData(), display.isEmpty() ? "unset" : display.constData(),
-                     program.constData());
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0)
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    return qEnvironmentVariableIsSet(name) ? quoteControlCharacters(qEnvironmentVariable(name))
+                                           : QStringLiteral("unset");
+}
+
+// The platforms Qt lists as installed in its message that none could be started.
+QStringList availablePlatforms(const QString &fatalMessage)
+{
+    const QString heading = QStringLiteral("Available platform plugins are: ");
+    const qsizetype start = fatalMessage.indexOf(heading);
+    if (start < 0)
+        return {};
+    QString list = fatalMessage.mid(start + heading.size()).trimmed();
+    if (list.endsWith(QLatin1Char('.')))
+        list.chop(1);
+    return list.split(QStringLiteral(", "), Qt::SkipEmptyParts);
+}
+
+// What is missing for the platform that was asked for, in words and with a way out.
+QString whyNoWindow(const QString &program, const QString &fatalMessage)
+{
+    const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (asked.isEmpty() || asked.startsWith(QLatin1String("xcb")))
+        return QStringLiteral("no X display to open the window on (DISPLAY=%1); start it on a desktop, or without "
+                              "one as: xvfb-run %2")
+            .arg(environmentValue("DISPLAY"), program);
+    if (asked.startsWith(QLatin1String("wayland")))
+        return QStringLiteral("no Wayland compositor to open the window on (WAYLAND_DISPLAY=%1, "
+                              "XDG_RUNTIME_DIR=%2); start it in a Wayland session, or unset QT_QPA_PLATFORM")
+            .arg(environmentValue("WAYLAND_DISPLAY"), environmentValue("XDG_RUNTIME_DIR"));
+    const QStringList available = availablePlatforms(fatalMessage);
+    const QString name = asked.section(QLatin1Char(':'), 0, 0);
+    if (!available.isEmpty() && !available.contains(name))
+        return QStringLiteral("Qt has no platform '%1' (QT_QPA_PLATFORM); unset it, or use one of: %2")
+            .arg(quoteControlCharacters(asked), available.join(QStringLiteral(", ")));
+    return QStringLiteral("the platform '%1' (QT_QPA_PLATFORM) could not be started; unset it to use the desktop")
+        .arg(quoteControlCharacters(asked));
+}
+
+// While the platform plugin starts, its warnings only restate what its fatal message
+// says when it cannot start; they are dropped, and the fatal message becomes one line
+// that says what is missing, and a plain exit.
+[[noreturn]] void exitWithNoWindow(const QString &program, const QString &fatalMessage)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(quoteControlCharacters(program)),
+                 whyNoWindow(program, fatalMessage).toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void reportNoDisplay(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    // The application object is half made, but knows the program it runs.
+    if (type == QtFatalMsg)
+        exitWithNoWindow(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), message);
 }
 
 } // namespace
 
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
 {
+    // Without a session bus, libdbus would start one (dbus-launch) that outlives the
+    // program; with none, the program only goes without what the bus would bring.
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    // Wayland without its runtime folder has no compositor to find, and libwayland
+    // would say so on stderr, in a line of its own, before Qt does.
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("wayland")
+        && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        exitWithNoWindow(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName(), {});
     const QtMessageHandler previous = qInstallMessageHandler(reportNoDisplay);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

@@ -10,9 +10,10 @@ namespace forms {
 // texts (such as a message box's buttons) in Bulgarian where Qt's translation is
 // installed, and with screen-reader roles for this layer's controls.
 //
-// Where no window can be opened (no display, or one that cannot be reached), Qt
-// would print several lines and abort; this prints one line that says why and how
-// to start the program, and exits with status 1.
+// Where no window can be opened (no display, no compositor, a platform Qt lacks),
+// Qt would print several lines and abort; this prints one line that says what is
+// missing and how to start the program, and exits with status 1. It starts no D-Bus
+// session bus of its own where there is none.
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv);
 
 } // namespace forms

@@ -433,8 +433,10 @@ void tst_EndToEnd::writesNothing()
         QSKIP("needs strace");
     // What the platform beneath may write, and nothing of ours: the null device,
     // the runtime directory Qt makes when XDG_RUNTIME_DIR is unset, and fontconfig's
-    // cache of the installed fonts.
-    const QString home = qEnvironmentVariable("HOME");
+    // cache of the installed fonts. With no D-Bus session bus to talk to, libdbus
+    // would start one (dbus-launch, writing under ~/.dbus) unless told not to.
+    QTemporaryDir homeDir;
+    const QString home = homeDir.path();
     const QStringList allowed = {"/dev/null", "/tmp/runtime-", qEnvironmentVariable("XDG_RUNTIME_DIR", "/run/user/"),
                                  home + "/.cache/fontconfig", home + "/.fontconfig"};
 
@@ -444,8 +446,10 @@ void tst_EndToEnd::writesNothing()
     // check for leaks.
     QProcessEnvironment environment = programEnvironment();
     environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":detect_leaks=0");
+    environment.insert("HOME", home);
+    environment.remove("DBUS_SESSION_BUS_ADDRESS");
     start("strace", {"-f", "-qq", "-o", log, "-e",
-                     "trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,"
+                     "trace=execve,open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,"
                      "rmdir,truncate,link,linkat,symlink,symlinkat,chmod,fchmodat",
                      qEnvironmentVariable("KORVANA")},
           environment);
@@ -461,7 +465,10 @@ void tst_EndToEnd::writesNothing()
         QStringLiteral(R"re(^\d+\s+(mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|rmdir|truncate|link|linkat|symlink|symlinkat|chmod|fchmodat)\(.*?"([^"]*)")re"));
     int calls = 0;
     QStringList written;
+    QStringList started;
     for (const QString &line : QString::fromUtf8(trace.readAll()).split('\n')) {
+        if (line.contains(QLatin1String(" execve(")))
+            started << line;
         QRegularExpressionMatch match = writing.match(line);
         if (!match.hasMatch())
             match = changing.match(line);
@@ -475,33 +482,50 @@ void tst_EndToEnd::writesNothing()
             written << line;
     }
     QVERIFY2(written.isEmpty(), qPrintable(written.join('\n')));
+    // The program itself, and no other: no bus, no helper left running after it.
+    QVERIFY2(started.size() == 1, qPrintable(started.join('\n')));
     qInfo("%d calls that may write, all to the platform's own places", calls);
 }
 
 void tst_EndToEnd::withoutADisplayItSaysSoAndExits_data()
 {
+    QTest::addColumn<QString>("platform");
     QTest::addColumn<QString>("display");
-    QTest::newRow("no DISPLAY") << QString();
-    QTest::newRow("DISPLAY with no server") << QStringLiteral(":97");
+    QTest::addColumn<QStringList>("said");
+    const QStringList noX{"no X display", "xvfb-run"};
+    QTest::newRow("no DISPLAY") << QString() << QString() << noX;
+    QTest::newRow("DISPLAY with no server") << QString() << QStringLiteral(":97") << noX;
+    QTest::newRow("DISPLAY with an escape") << QString() << QStringLiteral(":97\x1b]0;owned\x07")
+                                            << QStringList{"DISPLAY=:97\\e]0;owned\\x07"};
+    QTest::newRow("Wayland with no compositor") << QStringLiteral("wayland") << QString()
+                                                << QStringList{"no Wayland compositor", "WAYLAND_DISPLAY=unset"};
+    QTest::newRow("a platform Qt lacks") << QStringLiteral("nonesuch") << QString()
+                                         << QStringList{"no platform 'nonesuch'", "xcb"};
 }
 
 void tst_EndToEnd::withoutADisplayItSaysSoAndExits()
 {
+    QFETCH(QString, platform);
     QFETCH(QString, display);
+    QFETCH(QStringList, said);
     QProcessEnvironment environment = programEnvironment();
     environment.remove("DISPLAY");
     environment.remove("WAYLAND_DISPLAY");
     if (!display.isEmpty())
         environment.insert("DISPLAY", display);
+    if (!platform.isEmpty())
+        environment.insert("QT_QPA_PLATFORM", platform);
     m_korvana.setProcessEnvironment(environment);
     m_korvana.setProcessChannelMode(QProcess::SeparateChannels);
     m_korvana.start(qEnvironmentVariable("KORVANA"), {});
     QVERIFY(m_korvana.waitForFinished(10000));
     QCOMPARE(m_korvana.exitStatus(), QProcess::NormalExit); // no abort, no core dump
     QCOMPARE(m_korvana.exitCode(), 1);
-    const QString said = QString::fromLocal8Bit(m_korvana.readAllStandardError()).trimmed();
-    QVERIFY2(!said.contains('\n'), qPrintable(said));
-    QVERIFY2(said.contains("no display") && said.contains("xvfb-run"), qPrintable(said));
+    const QString errors = QString::fromLocal8Bit(m_korvana.readAllStandardError());
+    QCOMPARE(errors.count('\n'), 1);
+    QVERIFY2(!errors.contains(QChar(0x1b)), qPrintable(errors));
+    for (const QString &words : said)
+        QVERIFY2(errors.contains(words), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(tst_EndToEnd)

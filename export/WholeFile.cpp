@@ -1,0 +1,53 @@
+#include "WholeFile.h"
+
+#include "SaveDestination.h"
+
+#include <QSaveFile>
+
+#include <csignal>
+
+namespace figureexport {
+
+namespace {
+
+// A short write is the system's way to say the disk is full, without saying it:
+// the next write, with nothing written, gives the reason.
+bool writeAll(QSaveFile &file, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
+
+QString WholeFile::write(const QString &path, const QByteArray &bytes)
+{
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) the write should fail, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    const SaveDestination destination(path);
+    if (!destination.isWritable())
+        return destination.failure();
+
+    // Unbuffered, so that every failed write is seen by the write that made it: a
+    // buffer flushed only on commit could lose its error there.
+    QSaveFile file(destination.file());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writeAll(file, bytes) || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace figureexport

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace figureexport {
+
+// Puts bytes into a file all or nothing: through QSaveFile into a temporary file
+// beside it, renamed over the old one only when every byte is on the disk. A write
+// that fails leaves the old file as it was and no temporary file behind.
+class WholeFile {
+public:
+    // Says why the file could not be written, in the system's words; empty when it was.
+    static QString write(const QString &path, const QByteArray &bytes);
+};
+
+} // namespace figureexport

@@ -1,0 +1,61 @@
+#include "ControlCharacters.h"
+
+#include <QList>
+
+namespace forms {
+
+namespace {
+
+QString escaped(char32_t code)
+{
+    switch (code) {
+    case U'\n':
+        return QStringLiteral("\\n");
+    case U'\r':
+        return QStringLiteral("\\r");
+    case U'\t':
+        return QStringLiteral("\\t");
+    case U'\x1b':
+        return QStringLiteral("\\e");
+    }
+    if (code < 0x100)
+        return QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'));
+    return QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
+}
+
+bool isControl(char32_t code)
+{
+    return QChar::category(code) == QChar::Other_Control;
+}
+
+} // namespace
+
+QString quoteControlCharacters(const QString &text)
+{
+    QString quoted;
+    quoted.reserve(text.size());
+    for (const char32_t code : text.toUcs4()) {
+        if (isControl(code))
+            quoted += escaped(code);
+        else
+            quoted += QString::fromUcs4(&code, 1);
+    }
+    return quoted;
+}
+
+QString quoteControlCharacters(const QByteArray &bytes)
+{
+    // Valid UTF-8 round-trips through QString; where it does not, every byte above
+    // ASCII is shown as it is, since which of them broke the text is not ours to guess.
+    const QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() == bytes)
+        return quoteControlCharacters(text);
+    QString quoted;
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        quoted += code >= 0x80 ? escaped(code) : quoteControlCharacters(QString(QLatin1Char(byte)));
+    }
+    return quoted;
+}
+
+} // namespace forms

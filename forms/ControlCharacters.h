@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace forms {
+
+// Text from outside (a file name, an argument, an environment variable) shown in a
+// message: control characters become visible escapes (\n, \e, \x07, \u0085), so a
+// message stays one line and nothing reaches a terminal as a command.
+QString quoteControlCharacters(const QString &text);
+
+// The same for bytes that may not be UTF-8: each byte that is not part of valid
+// UTF-8 is shown as \xHH.
+QString quoteControlCharacters(const QByteArray &bytes);
+
+} // namespace forms
