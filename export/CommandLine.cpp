@@ -206,13 +206,17 @@ int CommandLine::print(const QString &text) const
 
 int CommandLine::runExport() const
 {
-    // A private runtime folder, removed with the application, beside the file that is
-    // to be written: a folder the export may write to anyway.
+    // A private runtime folder, removed with the application: in the temporary folder,
+    // or where that is missing, beside the file, where the export may write anyway.
     std::optional<QTemporaryDir> runtime;
     if (!hasRuntimeFolder()) {
-        runtime.emplace(QFileInfo(m_file).absoluteDir().filePath(QStringLiteral(".korvana-XXXXXX")));
-        if (runtime->isValid())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+        for (const QString &folder : {QDir::tempPath(), QFileInfo(m_file).absolutePath()}) {
+            runtime.emplace(QDir(folder).filePath(QStringLiteral(".korvana-XXXXXX")));
+            if (runtime->isValid()) {
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+                break;
+            }
+        }
     }
     const QtMessageHandler previous = qInstallMessageHandler(dropWarnings);
 

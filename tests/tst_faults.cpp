@@ -1,0 +1,340 @@
+// korvana's export under the faults a classroom machine or a hostile user brings: a
+// full disk, a file-size limit, short memory, links and special files where the
+// file should go, names and messages with control characters, a stdout that cannot
+// be written. Each must end in a clear failure that leaves every file as it was.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString errors;
+};
+
+// The system's own words for an error, as the program should pass them on.
+QString reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+constexpr bool addressSanitized =
+#if defined(__SANITIZE_ADDRESS__)
+    true;
+#else
+    false;
+#endif
+
+// Runs the program or command with C-locale messages, no display and no runtime
+// folder; limit, if given, runs in the child before it starts.
+Run run(const QStringList &command, const std::function<void()> &limit = {}, const QString &stdoutFile = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        environment.remove(name);
+    environment.insert("LC_ALL", "C");
+    process.setProcessEnvironment(environment);
+    if (limit)
+        process.setChildProcessModifier(limit);
+    if (!stdoutFile.isEmpty())
+        process.setStandardOutputFile(stdoutFile);
+    process.start(command.first(), command.mid(1));
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, QStringLiteral("did not finish")};
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
+        return {-1, QStringLiteral("crashed")};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QStringList exportTo(const QString &file, const QStringList &more = {})
+{
+    return QStringList{qEnvironmentVariable("KORVANA"), "--export", file, "-x", "19", "-y", "18"} + more;
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+const QByteArray oldPicture = QByteArrayLiteral("the old picture");
+
+} // namespace
+
+class tst_Faults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void aFailedWriteKeepsTheOldFile_data();
+    void aFailedWriteKeepsTheOldFile();
+    void shortOfMemoryItSaysSo();
+    void linksAndSpecialFiles_data();
+    void linksAndSpecialFiles();
+    void namesAndMessages_data();
+    void namesAndMessages();
+    void aFullStdoutIsAFailure_data();
+    void aFullStdoutIsAFailure();
+    void anExportLeavesNothingButItsFile();
+
+private:
+    QTemporaryDir m_tiny;
+    bool m_tinyMounted = false;
+};
+
+void tst_Faults::initTestCase()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("KORVANA"), "KORVANA names the program to test");
+    // A disk with no room left: a tmpfs of a few pages, filled up after the old
+    // file is in place. Mounting needs root; elsewhere the file-size limit stands in.
+    QVERIFY(m_tiny.isValid());
+    if (geteuid() != 0)
+        return;
+    if (run({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", m_tiny.path()}).status != 0)
+        return;
+    m_tinyMounted = true;
+    for (const char *format : {"png", "svg", "pdf"})
+        QVERIFY(writeFile(m_tiny.filePath(QStringLiteral("old.%1").arg(format)), oldPicture));
+    QFile fill(m_tiny.filePath("fill"));
+    QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (fill.write(block) == block.size()) {
+    }
+}
+
+void tst_Faults::cleanupTestCase()
+{
+    if (m_tinyMounted)
+        run({"umount", m_tiny.path()});
+}
+
+void tst_Faults::aFailedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("format");
+    for (const char *format : {"png", "svg", "pdf"}) {
+        QTest::addRow("file-size limit, %s", format) << "limit" << format;
+        QTest::addRow("full disk, %s", format) << "full" << format;
+    }
+}
+
+void tst_Faults::aFailedWriteKeepsTheOldFile()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, format);
+    QTemporaryDir folder;
+    QString old = folder.filePath("old." + format);
+    std::function<void()> limit;
+    int expected = EFBIG;
+    if (fault == "limit") {
+        QVERIFY(writeFile(old, oldPicture));
+        // ulimit -f 4: past 4 KiB a write fails (and SIGXFSZ would end the program).
+        limit = [] {
+            const rlimit fileSize{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &fileSize);
+        };
+    } else {
+        if (!m_tinyMounted)
+            QSKIP("a full disk needs root to mount a tmpfs");
+        old = m_tiny.filePath("old." + format);
+        expected = ENOSPC;
+    }
+    const QString folderOfOld = QFileInfo(old).path();
+    const QStringList before = entries(folderOfOld);
+
+    const Run result = run(exportTo(old, {"--size", "1200", "--dots"}), limit);
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.errors, QStringLiteral("korvana: cannot write %1: %2\n").arg(old, reason(expected)));
+    QCOMPARE(contentsOf(old), oldPicture);
+    QCOMPARE(entries(folderOfOld), before);
+}
+
+void tst_Faults::shortOfMemoryItSaysSo()
+{
+    if (addressSanitized)
+        QSKIP("AddressSanitizer's shadow memory does not fit under a memory limit");
+    QTemporaryDir folder;
+    const QString file = folder.filePath("large.png");
+    // ulimit -v 375000: room for the program and the painted picture, not for its copy
+    // in the palette as well.
+    const Run result = run(exportTo(file, {"--size", "8192"}), [] {
+        const rlimit memory{375000 * 1024L, 375000 * 1024L};
+        setrlimit(RLIMIT_AS, &memory);
+    });
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.errors,
+             QStringLiteral("korvana: cannot write %1: not enough memory for a 8192 × 8192 picture\n").arg(file));
+    QCOMPARE(entries(folder.path()), QStringList());
+}
+
+void tst_Faults::linksAndSpecialFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("own link to a file") << "own link" << QString();
+    QTest::newRow("link another user planted in /tmp") << "planted link" << reason(EACCES);
+    QTest::newRow("loop of links") << "loop" << reason(ELOOP);
+    QTest::newRow("FIFO") << "fifo" << "not a regular file";
+    QTest::newRow("folder") << "folder" << "not a regular file";
+    QTest::newRow("device") << "device" << "not a regular file";
+}
+
+void tst_Faults::linksAndSpecialFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    const QString target = folder.filePath("target.png");
+    QVERIFY(writeFile(target, oldPicture));
+    QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    const QString path = folder.filePath("figure.png");
+
+    if (kind == "own link") {
+        QVERIFY(QFile::link(target, path));
+    } else if (kind == "planted link") {
+        // Another user's link in a shared sticky folder, to a file of ours that only
+        // we may write: the kernel would not follow it for us, and neither may we.
+        if (geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+            QSKIP("needs root and setpriv to plant a link as another user");
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 01777) == 0);
+        QCOMPARE(run({"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "ln", "-s", target, path}).status,
+                 0);
+    } else if (kind == "loop") {
+        QVERIFY(QFile::link(folder.filePath("other.png"), path));
+        QVERIFY(QFile::link(path, folder.filePath("other.png")));
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir(folder.path()).mkdir("figure.png"));
+    } else {
+        // A node of our own like /dev/full: a broken save must not replace the real one.
+        if (geteuid() != 0)
+            QSKIP("needs root to make a device node");
+        QVERIFY(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 7)) == 0);
+    }
+    const QFileInfo before(path);
+
+    const Run result = run(exportTo(path));
+    if (said.isEmpty()) {
+        QCOMPARE(result.errors, QString());
+        QCOMPARE(result.status, 0);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QVERIFY(contentsOf(target).startsWith("\x89PNG"));
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0640));
+        return;
+    }
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.errors, QStringLiteral("korvana: cannot write %1: %2\n").arg(path, said));
+    QCOMPARE(contentsOf(target), oldPicture);
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(after.lastModified(), before.lastModified());
+    QCOMPARE(entries(folder.path()).size(), kind == "loop" ? 3 : 2);
+}
+
+void tst_Faults::namesAndMessages_data()
+{
+    // Arguments for sh -c, where printf makes bytes QProcess cannot pass; what the one
+    // line on stderr must say, and the status.
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("status");
+    QTest::newRow("name not UTF-8") << R"sh(--export "$(printf 'a\377\376.png')" -x 2 -y 3)sh"
+                                    << R"('a\xff\xfe.png' is not valid UTF-8)" << 2;
+    QTest::newRow("escape sequence in a name") << R"sh(--export "$(printf '\033]0;owned\a.jpg')" -x 2 -y 3)sh"
+                                               << R"('\e]0;owned\x07.jpg')" << 2;
+    QTest::newRow("newline in a name") << R"sh(--export "$(printf '/nonexistent/a\nb.png')" -x 2 -y 3)sh"
+                                       << R"(/nonexistent/a\nb.png: )" + reason(ENOENT) << 1;
+    QTest::newRow("escape sequence in a value") << R"sh(--export x.png -x "$(printf '2\033[31m')" -y 3)sh"
+                                                << R"('2\e[31m' is not a whole number)" << 2;
+    QTest::newRow("an option as it was given") << "--y 3" << "--y goes with --export" << 2;
+}
+
+void tst_Faults::namesAndMessages()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, said);
+    QFETCH(int, status);
+    QTemporaryDir folder;
+    const QString script = QStringLiteral("cd '%1' && exec \"$0\" %2").arg(folder.path(), arguments);
+    const Run result = run({"sh", "-c", script, qEnvironmentVariable("KORVANA")});
+    QCOMPARE(result.status, status);
+    QVERIFY2(result.errors.startsWith("korvana: ") && result.errors.count('\n') == 1, qPrintable(result.errors));
+    QVERIFY2(!result.errors.contains(QChar(0x1b)) && !result.errors.contains(QChar(0x07)), qPrintable(result.errors));
+    QVERIFY2(result.errors.contains(said), qPrintable(result.errors));
+    QCOMPARE(entries(folder.path()), QStringList());
+}
+
+void tst_Faults::aFullStdoutIsAFailure_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("--version") << "--version";
+    QTest::newRow("--help") << "--help";
+}
+
+void tst_Faults::aFullStdoutIsAFailure()
+{
+    QFETCH(QString, option);
+    const Run result = run({qEnvironmentVariable("KORVANA"), option}, {}, "/dev/full");
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.errors, "korvana: cannot write to standard output: " + reason(ENOSPC) + "\n");
+}
+
+void tst_Faults::anExportLeavesNothingButItsFile()
+{
+    // No XDG_RUNTIME_DIR, and a TMPDIR of its own: Qt would make a runtime folder there
+    // and warn about it.
+    QTemporaryDir folder;
+    QTemporaryDir temporary;
+    const QString file = folder.filePath("figure.svg");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
+        environment.remove(name);
+    environment.insert("TMPDIR", temporary.path());
+    process.setProcessEnvironment(environment);
+    process.start(qEnvironmentVariable("KORVANA"), exportTo(file).mid(1));
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QCOMPARE(entries(folder.path()), QStringList{"figure.svg"});
+    QCOMPARE(entries(temporary.path()), QStringList());
+}
+
+QTEST_GUILESS_MAIN(tst_Faults)
+#include "tst_faults.moc"
