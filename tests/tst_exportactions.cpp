@@ -18,7 +18,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
+
+#include <sys/resource.h>
 
 class tst_ExportActions : public QObject {
     Q_OBJECT
@@ -31,6 +35,8 @@ private slots:
     void copyOnThePlotAreaGivesItsDotsExactly();
     void printingMakesOnePage();
     void aFailedSaveSaysWhichFileAndWhy();
+    void aFailedWriteKeepsTheOldFileAndSaysWhy_data();
+    void aFailedWriteKeepsTheOldFileAndSaysWhy();
 
 private:
     forms::PictureBox &picture() { return m_window->control<forms::PictureBox>("Picture1"); }
@@ -106,6 +112,56 @@ void tst_ExportActions::aFailedSaveSaysWhichFileAndWhy()
     QVERIFY2(said.contains(QDir::toNativeSeparators(target)), qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("не беше записана")), qPrintable(said));
     QVERIFY(!QFile::exists(target));
+}
+
+void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("printed");
+    for (const char *file : {"figure.png", "figure.svg", "figure.pdf"})
+        QTest::addRow("save %s", file) << file << false;
+    QTest::newRow("print to a PDF file") << "printed.pdf" << true;
+}
+
+void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, printed);
+    QTemporaryDir folder;
+    const QString target = folder.filePath(file);
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old picture") > 0);
+    old.close();
+    const closeup::FigurePainter figure(19, 18);
+
+    // As under ulimit -f 4, for this process alone and only while it writes.
+    rlimit before {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString said;
+    if (printed) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        said = figureexport::ExportActions::printOn(printer, figure, true);
+    } else {
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            said = box->text();
+            box->accept();
+        });
+        figureexport::ExportActions::saveFigureAs(m_window.get(), figure, true, target, 1200);
+    }
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
+
+    QVERIFY2(said.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(said));
+    QVERIFY2(printed || said.contains(target), qPrintable(said));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the old picture"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden), QStringList{file});
 }
 
 QTEST_MAIN(tst_ExportActions)
