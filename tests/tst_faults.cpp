@@ -2,6 +2,8 @@
 // full disk, a file-size limit, short memory, links and special files where the
 // file should go, names and messages with control characters, a stdout that cannot
 // be written. Each must end in a clear failure that leaves every file as it was.
+#include "AddressSanitized.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -30,13 +32,6 @@ QString reason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
-
-constexpr bool addressSanitized =
-#if defined(__SANITIZE_ADDRESS__)
-    true;
-#else
-    false;
-#endif
 
 // Runs the program or command with C-locale messages, no display and no runtime
 // folder; limit, if given, runs in the child before it starts.

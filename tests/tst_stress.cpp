@@ -1,3 +1,4 @@
+#include "AddressSanitized.h"
 #include "CommandButton.h"
 #include "Korvana.h"
 #include "ListBox.h"
@@ -22,13 +23,6 @@ long residentKiB()
     }
     return -1;
 }
-
-constexpr bool addressSanitized =
-#if defined(__SANITIZE_ADDRESS__)
-    true;
-#else
-    false;
-#endif
 
 } // namespace
 
