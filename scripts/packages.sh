@@ -10,15 +10,16 @@ build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2
 # screen reader speaking into a file (Orca, speech-dispatcher, and the locales package
 # for the Bulgarian locale), a headless Wayland compositor and Qt's Wayland platform
 # (weston, qt6-wayland), the desktop-file and Debian-package tools (CPack's DEB
-# generator runs file; lintian judges the package, man renders its manual page),
+# generator runs file; lintian judges the package, man renders its manual page,
+# devscripts' hardening-check looks at the installed program),
 # windres for the Windows resources, clang with libFuzzer, and Google Benchmark to
 # build the benchmarks.
 test_packages=(
     xvfb xauth xdotool imagemagick libx11-dev strace
-    dbus at-spi2-core python3-pyatspi
+    dbus dbus-x11 at-spi2-core python3-pyatspi
     orca speech-dispatcher locales
     weston qt6-wayland
-    desktop-file-utils appstream dpkg-dev file lintian man-db
+    desktop-file-utils appstream dpkg-dev file lintian man-db devscripts
     binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
     libbenchmark-dev

@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Makes the Debian package, installs it on this machine as a user would, checks the
-# desktop files it puts in place, and starts the installed program in a real X window.
+# desktop files it puts in place and that the program is built hardened and looks for
+# its libraries only where the system keeps them, and starts the installed program in
+# a real X window.
 # It changes this machine, so it runs only when asked with KORVANA_INSTALL_TEST=1.
 # Arguments: the build folder, the application id, the version the program shows,
-# and the end-to-end test program to start it with.
+# the end-to-end test program to start it with, and "fortified" or "unfortified":
+# whether the build can fortify its calls (only an optimised one can).
 set -euo pipefail
 build=$1
 id=$2
 version=$3
 endtoend=$4
+fortified=${5:-fortified}
 
 if [ "${KORVANA_INSTALL_TEST:-}" != 1 ]; then
     echo "installs a package on this machine: run with KORVANA_INSTALL_TEST=1 to test it; skipped"
     exit 77
 fi
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli xvfb-run lintian man; do
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli xvfb-run lintian man hardening-check readelf objdump; do
     command -v "$tool" >/dev/null || { echo "needs $tool; skipped"; exit 77; }
 done
 [ -n "$endtoend" ] || { echo "needs the end-to-end test program; skipped"; exit 77; }
@@ -50,6 +54,13 @@ done
 # that it runs as root, where it does).
 said=$(lintian --fail-on error,warning --tag-display-limit 0 "$package" 2>&1 | grep -v 'running with root privileges' || true)
 [ -z "$said" ] || { echo "lintian: $said"; exit 1; }
+# Nor among its informational tags a word on hardening or on a library search path
+# (but for fortified calls where the build could not fortify them).
+unfortified_tag='^$'
+[ "$fortified" = fortified ] || unfortified_tag=hardening-no-fortify-functions
+said=$(lintian -I --tag-display-limit 0 "$package" 2>&1 |
+    grep -E 'hardening-no-|rpath|library-search-path' | grep -v "$unfortified_tag" || true)
+[ -z "$said" ] || { echo "lintian -I: $said"; exit 1; }
 
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null
 
@@ -59,6 +70,26 @@ for file in /usr/bin/korvana /usr/share/man/man1/korvana.1.gz /usr/share/doc/kor
     [ -f "$file" ] || { echo "not installed: $file"; exit 1; }
 done
 desktop-file-validate /usr/share/applications/$id.desktop
+# Built hardened as Debian builds its packages: PIE, stack protector, fortified calls,
+# full RELRO with immediate binding. hardening-check's control-flow check looks for the
+# IBT and SHSTK marks, which the linker sets only when every object has them, and
+# Debian 12's C start-up files (libc6-dev's Scrt1.o, crti.o, crtn.o) have none, so no
+# program built on it passes. Instead: the functions start with the endbr64 landing pad
+# that -fcf-protection puts there, at least one for every two returns; without it
+# only the C library's few have one.
+hardening_options=(--nocfprotection)
+[ "$fortified" = fortified ] || hardening_options+=(--nofortify)
+hardening-check "${hardening_options[@]}" /usr/bin/korvana
+read -r pads returns < <(objdump -d --no-show-raw-insn /usr/bin/korvana |
+    awk '$2 == "endbr64" { pads++ } $2 == "ret" { returns++ } END { print pads + 0, returns + 0 }')
+[ $((pads * 2)) -ge "$returns" ] ||
+    { echo "/usr/bin/korvana: $pads endbr64 landing pads for $returns returns: no control-flow protection"; exit 1; }
+echo "control-flow protection: $pads endbr64 landing pads, $returns returns"
+# Its libraries come from the system's folders alone: no RPATH or RUNPATH whatever.
+if readelf -d /usr/bin/korvana | grep -E '\((RPATH|RUNPATH)\)'; then
+    echo "/usr/bin/korvana carries a library search path"
+    exit 1
+fi
 # The manual page renders, and says what the program does.
 man -l /usr/share/man/man1/korvana.1.gz 2>&1 | grep -q 'draw Lissajous figures' ||
     { echo "the manual page does not render"; exit 1; }

@@ -38,7 +38,8 @@ Korvana::Korvana(QWidget *parent)
     auto *lookCloser = new QAction(forms::qtText(closeUpAction), &Picture1);
     connect(lookCloser, &QAction::triggered, this, [this] { m_closeUp.open(false); });
     auto *copy = new QAction(figureexport::copyText, &Picture1);
-    connect(copy, &QAction::triggered, this, [this] { figureexport::ExportActions::copyPicture(this, Picture1.image().copy()); });
+    connect(copy, &QAction::triggered, this,
+            [this] { figureexport::ExportActions::copyPicture(this, Picture1.image().copy()); });
     auto *save = new QAction(figureexport::saveText, &Picture1);
     connect(save, &QAction::triggered, this, [this] {
         figureexport::ExportActions::savePicture(this, Picture1.image().copy(),
