@@ -23,6 +23,9 @@ namespace {
 constexpr double pdfPageMillimetres = 180;
 // The resolution of that page, as Qt's high-resolution printing has it.
 constexpr int pdfResolution = 1200;
+// Qt's quality of a PNG: its zlib level, traded for speed; the file stays small in
+// the figure's palette.
+constexpr int pngQuality = 80;
 
 QString titleOf(const closeup::FigurePainter &figure)
 {
@@ -69,14 +72,22 @@ QImage inPalette(const QImage &image, const QList<QRgb> &palette)
         return {};
     indexed.setColorTable(palette);
     QHash<QRgb, uchar> found;
+    // Most pixels are the paper's white in long runs: the last colour is kept at hand.
+    QRgb last = image.pixel(0, 0);
+    uchar lastIndex = uchar(closestInPalette(last, palette));
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         uchar *to = indexed.scanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
-            auto known = found.constFind(from[x]);
-            if (known == found.cend())
-                known = found.insert(from[x], uchar(closestInPalette(from[x], palette)));
-            to[x] = *known;
+        for (int x = 0; x < width; ++x) {
+            if (from[x] != last) {
+                auto known = found.constFind(from[x]);
+                if (known == found.cend())
+                    known = found.insert(from[x], uchar(closestInPalette(from[x], palette)));
+                last = from[x];
+                lastIndex = *known;
+            }
+            to[x] = lastIndex;
         }
     }
     return indexed;
@@ -84,7 +95,8 @@ QImage inPalette(const QImage &image, const QList<QRgb> &palette)
 
 QString pngInto(QIODevice &device, const QImage &image)
 {
-    return image.save(&device, "PNG") ? QString() : QStringLiteral("the picture could not be encoded as PNG");
+    return image.save(&device, "PNG", pngQuality) ? QString()
+                                                   : QStringLiteral("the picture could not be encoded as PNG");
 }
 
 bool pdfInto(QIODevice &device, const closeup::FigurePainter &figure, bool withDots, const QPageLayout &layout,
