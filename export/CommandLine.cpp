@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -16,9 +17,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <tuple>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace figureexport {
 
@@ -64,6 +68,7 @@ bool printed(const QByteArray &text)
 // behind but its file.
 bool hasRuntimeFolder()
 {
+#ifdef Q_OS_UNIX
     const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (folder.isEmpty())
         return false;
@@ -71,6 +76,9 @@ bool hasRuntimeFolder()
     constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
     return info.isDir() && info.ownerId() == ::geteuid() && info.permissions() == ownerOnly;
+#else
+    return true; // Only Qt on Unix looks for one.
+#endif
 }
 
 // Qt's warnings while exporting (a missing runtime folder, a picture too large) say
@@ -166,7 +174,8 @@ QString CommandLine::readExport(const QString &file, const QString &a, const QSt
     }
     const std::optional<int> pixels = wholeNumber(size, smallestSize, largestSize);
     if (!pixels)
-        return QStringLiteral("--size '%1' is not a whole number from %2 to %3").arg(size).arg(smallestSize).arg(largestSize);
+        return QStringLiteral("--size '%1' is not a whole number from %2 to %3")
+            .arg(size, QString::number(smallestSize), QString::number(largestSize));
     m_size = *pixels;
     return {};
 }
@@ -206,8 +215,32 @@ int CommandLine::print(const QString &text) const
 
 int CommandLine::runExport() const
 {
-    // A private runtime folder, removed with the application: in the temporary folder,
-    // or where that is missing, beside the file, where the export may write anyway.
+    const QtMessageHandler previous = qInstallMessageHandler(dropWarnings);
+    // Fonts and painting need an application, but no screen.
+    QByteArray programName = m_program.toLocal8Bit();
+    QByteArray platformOption("-platform");
+    QByteArray offscreen("offscreen");
+    char *arguments[] = {programName.data(), platformOption.data(), offscreen.data(), nullptr};
+    int count = 3;
+    const std::unique_ptr<QGuiApplication> application = makeApplication(count, arguments);
+    // The fonts are loaded before any picture is made: short of memory, the picture's
+    // allocation is checked, fontconfig's is not.
+    QFontMetricsF(QGuiApplication::font()).horizontalAdvance(QStringLiteral("0"));
+
+    const QString failure = FigureFile::write(m_file, closeup::FigurePainter(m_a, m_b), m_size, m_dots);
+    qInstallMessageHandler(previous);
+    if (!failure.isEmpty()) {
+        complain(QStringLiteral("cannot write %1: %2").arg(m_file, failure));
+        return 1;
+    }
+    return 0;
+}
+
+std::unique_ptr<QGuiApplication> CommandLine::makeApplication(int &count, char **arguments) const
+{
+    // Qt only looks at the folder while the application is made: it is gone again
+    // before anything could leave it behind. It goes in the temporary folder, or where
+    // that is missing, beside the file, where the export may write anyway.
     std::optional<QTemporaryDir> runtime;
     if (!hasRuntimeFolder()) {
         for (const QString &folder : {QDir::tempPath(), QFileInfo(m_file).absolutePath()}) {
@@ -218,22 +251,7 @@ int CommandLine::runExport() const
             }
         }
     }
-    const QtMessageHandler previous = qInstallMessageHandler(dropWarnings);
-
-    // Fonts and painting need an application, but no screen.
-    QByteArray programName = m_program.toLocal8Bit();
-    QByteArray platformOption("-platform");
-    QByteArray offscreen("offscreen");
-    char *arguments[] = {programName.data(), platformOption.data(), offscreen.data(), nullptr};
-    int count = 3;
-    QGuiApplication application(count, arguments);
-    const QString failure = FigureFile::write(m_file, closeup::FigurePainter(m_a, m_b), m_size, m_dots);
-    qInstallMessageHandler(previous);
-    if (!failure.isEmpty()) {
-        complain(QStringLiteral("cannot write %1: %2").arg(m_file, failure));
-        return 1;
-    }
-    return 0;
+    return std::make_unique<QGuiApplication>(count, arguments);
 }
 
 } // namespace figureexport

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
+
+class QGuiApplication;
 
 namespace figureexport {
 
@@ -36,6 +39,9 @@ private:
     // Takes the export's values; says what is wrong with them, or nothing.
     QString readExport(const QString &file, const QString &a, const QString &b, const QString &size);
     int runExport() const;
+    // Makes the application where Qt finds a runtime folder of the user's alone, so
+    // that it makes none of its own in /tmp.
+    std::unique_ptr<QGuiApplication> makeApplication(int &count, char **arguments) const;
     // One line on stderr, the program's name first, control characters made visible.
     void complain(const QString &problem) const;
     // Prints to stdout: 0, or 1 with a line on stderr where stdout cannot take it.

@@ -21,6 +21,8 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include <new>
+
 namespace figureexport {
 
 namespace {
@@ -31,7 +33,8 @@ constexpr int defaultSize = 1200;
 void reportFailure(QWidget *parent, const QString &path, const QString &reason)
 {
     QMessageBox::warning(parent, saveTitle,
-                         notSaved.arg(forms::quoteControlCharacters(QDir::toNativeSeparators(path)), reason));
+                         notSaved.arg(forms::quoteControlCharacters(QDir::toNativeSeparators(path)),
+                                      forms::quoteControlCharacters(reason)));
 }
 
 void reportNoMemory(QWidget *parent, int size)
@@ -86,8 +89,12 @@ void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &fi
     svgBuffer.open(QIODevice::WriteOnly);
     auto *data = new QMimeData;
     data->setImageData(image);
-    if (FigureFile::writeSvg(svgBuffer, figure, defaultSize, withDots))
-        data->setData(QStringLiteral("image/svg+xml"), svgText);
+    try {
+        // The SVG is a bonus for receivers that take it; the image is the copy.
+        if (FigureFile::writeSvg(svgBuffer, figure, defaultSize, withDots))
+            data->setData(QStringLiteral("image/svg+xml"), svgText);
+    } catch (const std::bad_alloc &) {
+    }
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -13,6 +13,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 namespace figureexport {
@@ -99,18 +100,34 @@ QString pngInto(QIODevice &device, const QImage &image)
                                                    : QStringLiteral("the picture could not be encoded as PNG");
 }
 
+// Paints onto a device of ours and ends the painting. Where memory runs out inside
+// Qt, the painter and the device are abandoned, not destroyed: their destructors
+// would end the painting again while the exception unwinds, throw once more, and end
+// the program.
+template <class Device, class Paint>
+bool paintAndEnd(std::unique_ptr<Device> device, Paint &&paint)
+{
+    auto painter = std::make_unique<QPainter>();
+    try {
+        if (!painter->begin(device.get()))
+            return false;
+        paint(*painter);
+        return painter->end();
+    } catch (const std::bad_alloc &) {
+        (void)painter.release();
+        (void)device.release();
+        throw;
+    }
+}
+
 bool pdfInto(QIODevice &device, const closeup::FigurePainter &figure, bool withDots, const QPageLayout &layout,
              int resolution)
 {
-    QPdfWriter pdf(&device);
-    pdf.setPageLayout(layout);
-    pdf.setResolution(resolution);
-    pdf.setTitle(titleOf(figure));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    FigureFile::paintPage(painter, figure, withDots);
-    return painter.end();
+    auto pdf = std::make_unique<QPdfWriter>(&device);
+    pdf->setPageLayout(layout);
+    pdf->setResolution(resolution);
+    pdf->setTitle(titleOf(figure));
+    return paintAndEnd(std::move(pdf), [&](QPainter &painter) { FigureFile::paintPage(painter, figure, withDots); });
 }
 
 } // namespace
@@ -191,16 +208,14 @@ QImage FigureFile::image(const closeup::FigurePainter &figure, int size, bool wi
 
 bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots)
 {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&device);
-    svg.setSize(QSize(size, size));
-    svg.setViewBox(QRect(0, 0, size, size));
-    svg.setTitle(titleOf(figure));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    figure.paintWithCaption(painter, QRectF(0, 0, size, size), withDots);
-    return painter.end();
+    auto svg = std::make_unique<QSvgGenerator>();
+    svg->setOutputDevice(&device);
+    svg->setSize(QSize(size, size));
+    svg->setViewBox(QRect(0, 0, size, size));
+    svg->setTitle(titleOf(figure));
+    return paintAndEnd(std::move(svg), [&](QPainter &painter) {
+        figure.paintWithCaption(painter, QRectF(0, 0, size, size), withDots);
+    });
 }
 
 void FigureFile::paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots)

@@ -35,7 +35,8 @@ public:
                              const QPageLayout &layout, int resolution);
 
     // The figure with its caption, size pixels square: as an image (a null one where
-    // memory is short), or as SVG onto a device. Files and the clipboard take these.
+    // memory is short), or as SVG onto a device (std::bad_alloc where memory is short).
+    // Files and the clipboard take these.
     static QImage image(const closeup::FigurePainter &figure, int size, bool withDots);
     static bool writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots);
     // Paints the figure with its caption, square and as large as fits, on a page.

@@ -4,7 +4,13 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace figureexport {
 
@@ -45,6 +51,15 @@ QString WholeFile::write(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return reason;
     }
+#ifdef Q_OS_UNIX
+    // Some file systems (NFS, quotas, delayed allocation) say a disk is full only
+    // here; QSaveFile would rename the file over the old one all the same.
+    if (::fsync(file.handle()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        file.cancelWriting();
+        return reason;
+    }
+#endif
     if (!file.commit())
         return file.errorString();
     return {};

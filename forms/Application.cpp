@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "ControlCharacters.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -11,6 +12,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+#include <sys/stat.h>
 
 namespace forms {
 
@@ -60,10 +63,21 @@ QString whyNoWindow(const QString &program, const QString &fatalMessage)
 // While the platform plugin starts, its warnings only restate what its fatal message
 // says when it cannot start; they are dropped, and the fatal message becomes one line
 // that says what is missing, and a plain exit.
+// The per-user bus that systemd keeps in the runtime folder.
+bool hasUserBus()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty())
+        return false;
+    struct stat info {};
+    return ::stat(QFile::encodeName(runtime + QStringLiteral("/bus")).constData(), &info) == 0
+           && S_ISSOCK(info.st_mode);
+}
+
 [[noreturn]] void exitWithNoWindow(const QString &program, const QString &fatalMessage)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(quoteControlCharacters(program)),
-                 whyNoWindow(program, fatalMessage).toLocal8Bit().constData());
+    const QString line = QStringLiteral("%1: %2").arg(program, whyNoWindow(program, fatalMessage));
+    std::fprintf(stderr, "%s\n", quoteControlCharacters(line).toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -80,8 +94,9 @@ void reportNoDisplay(QtMsgType type, const QMessageLogContext &, const QString &
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
 {
     // Without a session bus, libdbus would start one (dbus-launch) that outlives the
-    // program; with none, the program only goes without what the bus would bring.
-    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+    // program; with none, the program only goes without what the bus would bring. A
+    // user's bus in the runtime folder, which libdbus finds by itself, is kept.
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") && !hasUserBus())
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     // Wayland without its runtime folder has no compositor to find, and libwayland
     // would say so on stderr, in a line of its own, before Qt does.

@@ -23,9 +23,19 @@ QString escaped(char32_t code)
     return QStringLiteral("\\u%1").arg(uint(code), 4, 16, QLatin1Char('0'));
 }
 
+// The marks that turn text right to left and back, with which a name could be shown
+// as another.
+bool isDirectionMark(char32_t code)
+{
+    return code == U'\x061c' || code == U'\x200e' || code == U'\x200f' || (code >= U'\x202a' && code <= U'\x202e')
+           || (code >= U'\x2066' && code <= U'\x2069');
+}
+
 bool isControl(char32_t code)
 {
-    return QChar::category(code) == QChar::Other_Control;
+    const QChar::Category category = QChar::category(code);
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+           || category == QChar::Separator_Paragraph || isDirectionMark(code);
 }
 
 } // namespace

@@ -6,8 +6,9 @@
 namespace forms {
 
 // Text from outside (a file name, an argument, an environment variable) shown in a
-// message: control characters become visible escapes (\n, \e, \x07, \u0085), so a
-// message stays one line and nothing reaches a terminal as a command.
+// message: control characters, line separators and direction marks become visible
+// escapes (\n, \e, \x07, \x85, \u2028, \u202e), so a message stays one line, shows
+// a name as it is, and nothing reaches a terminal as a command.
 QString quoteControlCharacters(const QString &text);
 
 // The same for bytes that may not be UTF-8: each byte that is not part of valid

@@ -94,6 +94,8 @@ private slots:
     void aFailedWriteKeepsTheOldFile_data();
     void aFailedWriteKeepsTheOldFile();
     void shortOfMemoryItSaysSo();
+    void shortOfMemoryNeverCrashes_data();
+    void shortOfMemoryNeverCrashes();
     void linksAndSpecialFiles_data();
     void linksAndSpecialFiles();
     void namesAndMessages_data();
@@ -192,6 +194,40 @@ void tst_Faults::shortOfMemoryItSaysSo()
     QCOMPARE(entries(folder.path()), QStringList());
 }
 
+void tst_Faults::shortOfMemoryNeverCrashes_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char *format : {"png", "svg", "pdf"})
+        QTest::newRow(format) << format;
+}
+
+void tst_Faults::shortOfMemoryNeverCrashes()
+{
+    if (addressSanitized)
+        QSKIP("AddressSanitizer's shadow memory does not fit under a memory limit");
+    QFETCH(QString, format);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("figure." + format);
+    // From too little to load the libraries (the loader's status 127) to enough for a
+    // 4096-pixel figure: each run writes its file or says why not, and none crashes.
+    constexpr long fromKiB = 90000;
+    constexpr long toKiB = 250000;
+    constexpr long stepKiB = 16000;
+    for (long limitKiB = fromKiB; limitKiB <= toKiB; limitKiB += stepKiB) {
+        const Run result = run(exportTo(file, {"--size", "4096", "--dots"}), [limitKiB] {
+            const rlimit memory{rlim_t(limitKiB) * 1024, rlim_t(limitKiB) * 1024};
+            setrlimit(RLIMIT_AS, &memory);
+        });
+        const QString at = QStringLiteral("at %1 KiB: %2").arg(limitKiB).arg(result.errors);
+        QVERIFY2(result.status == 0 || result.status == 1 || result.status == 127, qPrintable(at));
+        if (result.status == 1)
+            QVERIFY2(result.errors.startsWith("korvana: cannot write") && result.errors.count('\n') == 1,
+                     qPrintable(at));
+        QVERIFY2(entries(folder.path()).size() == (result.status == 0 ? 1 : 0), qPrintable(at));
+        QFile::remove(file);
+    }
+}
+
 void tst_Faults::linksAndSpecialFiles_data()
 {
     QTest::addColumn<QString>("kind");
@@ -274,6 +310,9 @@ void tst_Faults::namesAndMessages_data()
                                                << R"('\e]0;owned\x07.jpg')" << 2;
     QTest::newRow("newline in a name") << R"sh(--export "$(printf '/nonexistent/a\nb.png')" -x 2 -y 3)sh"
                                        << R"(/nonexistent/a\nb.png: )" + reason(ENOENT) << 1;
+    QTest::newRow("line separator and direction mark in a name")
+        << R"sh(--export "$(printf '/nonexistent/\342\200\250a\342\200\256gnp.png')" -x 2 -y 3)sh"
+        << R"(/nonexistent/\u2028a\u202egnp.png)" << 1;
     QTest::newRow("escape sequence in a value") << R"sh(--export x.png -x "$(printf '2\033[31m')" -y 3)sh"
                                                 << R"('2\e[31m' is not a whole number)" << 2;
     QTest::newRow("an option as it was given") << "--y 3" << "--y goes with --export" << 2;
