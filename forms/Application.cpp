@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 namespace forms {
 
@@ -66,12 +68,16 @@ QString whyNoWindow(const QString &program, const QString &fatalMessage)
 // The per-user bus that systemd keeps in the runtime folder.
 bool hasUserBus()
 {
+#ifdef Q_OS_UNIX
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (runtime.isEmpty())
         return false;
     struct stat info {};
     return ::stat(QFile::encodeName(runtime + QStringLiteral("/bus")).constData(), &info) == 0
            && S_ISSOCK(info.st_mode);
+#else
+    return true; // No session bus to start by accident.
+#endif
 }
 
 [[noreturn]] void exitWithNoWindow(const QString &program, const QString &fatalMessage)
