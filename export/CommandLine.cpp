@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontMetricsF>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -225,7 +225,7 @@ int CommandLine::runExport() const
     const std::unique_ptr<QGuiApplication> application = makeApplication(count, arguments);
     // The fonts are loaded before any picture is made: short of memory, the picture's
     // allocation is checked, fontconfig's is not.
-    QFontMetricsF(QGuiApplication::font()).horizontalAdvance(QStringLiteral("0"));
+    QFontDatabase::families();
 
     const QString failure = FigureFile::write(m_file, closeup::FigurePainter(m_a, m_b), m_size, m_dots);
     qInstallMessageHandler(previous);

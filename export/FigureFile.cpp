@@ -4,7 +4,6 @@
 #include "WholeFile.h"
 
 #include <QBuffer>
-#include <QHash>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -15,6 +14,8 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <utility>
+#include <vector>
 
 namespace figureexport {
 
@@ -50,6 +51,11 @@ QString encodeAndWrite(const QString &path, int size, Encode &&encode)
     return WholeFile::write(path, bytes);
 }
 
+// A colour's match in the palette is kept in one of 2^16 places, chosen by a
+// multiplicative hash of the colour.
+constexpr int matchCacheShift = 16;
+constexpr std::size_t matchCacheSize = std::size_t(1) << (32 - matchCacheShift);
+
 int closestInPalette(QRgb colour, const QList<QRgb> &palette)
 {
     const auto distance = [colour](QRgb other) {
@@ -72,8 +78,9 @@ QImage inPalette(const QImage &image, const QList<QRgb> &palette)
     if (image.isNull() || indexed.isNull())
         return {};
     indexed.setColorTable(palette);
-    QHash<QRgb, uchar> found;
-    // Most pixels are the paper's white in long runs: the last colour is kept at hand.
+    // Most pixels are the paper's white in long runs, and the rest few colours: the
+    // last colour is kept at hand, and each one's match is looked up once.
+    std::vector<std::pair<QRgb, uchar>> found(matchCacheSize, {~image.pixel(0, 0), 0});
     QRgb last = image.pixel(0, 0);
     uchar lastIndex = uchar(closestInPalette(last, palette));
     const int width = image.width();
@@ -82,11 +89,13 @@ QImage inPalette(const QImage &image, const QList<QRgb> &palette)
         uchar *to = indexed.scanLine(y);
         for (int x = 0; x < width; ++x) {
             if (from[x] != last) {
-                auto known = found.constFind(from[x]);
-                if (known == found.cend())
-                    known = found.insert(from[x], uchar(closestInPalette(from[x], palette)));
                 last = from[x];
-                lastIndex = *known;
+                auto &[colour, index] = found[(last * 2654435761u) >> matchCacheShift];
+                if (colour != last) {
+                    colour = last;
+                    index = uchar(closestInPalette(last, palette));
+                }
+                lastIndex = index;
             }
             to[x] = lastIndex;
         }
