@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ControlCharacters.h"
+#include "ExportLimits.h"
 #include "FigureFile.h"
 #include "FigurePainter.h"
 
@@ -27,9 +28,6 @@
 namespace figureexport {
 
 namespace {
-
-constexpr int smallestSize = 16;
-constexpr int largestSize = 8192;
 
 // A whole number from low to high, or nothing.
 std::optional<int> wholeNumber(const QString &text, int low, int high)
@@ -124,7 +122,10 @@ CommandLine::CommandLine(int argc, char *argv[])
     const QCommandLineOption y(QStringLiteral("y"), QStringLiteral("The frequency b of list Y, 1 to 19."),
                                QStringLiteral("B"));
     const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("The picture's side in pixels, 16 to 8192 (default 1200)."),
+                                  QStringLiteral("The picture's side in pixels, %1 to %2 (default %3).")
+                                      .arg(ExportLimits::smallestSide)
+                                      .arg(ExportLimits::largestSide)
+                                      .arg(ExportLimits::defaultSide),
                                   QStringLiteral("PIXELS"), QString::number(m_size));
     const QCommandLineOption dots(QStringLiteral("dots"), QStringLiteral("Lay the program's 2001 dots over the line."));
     parser.addOptions({help, version, exportTo, x, y, size, dots});
@@ -172,10 +173,10 @@ QString CommandLine::readExport(const QString &file, const QString &a, const QSt
             return QStringLiteral("-%1 '%2' is not a whole number from 1 to 19").arg(QLatin1String(name), text);
         *frequency = *value;
     }
-    const std::optional<int> pixels = wholeNumber(size, smallestSize, largestSize);
+    const std::optional<int> pixels = wholeNumber(size, ExportLimits::smallestSide, ExportLimits::largestSide);
     if (!pixels)
         return QStringLiteral("--size '%1' is not a whole number from %2 to %3")
-            .arg(size, QString::number(smallestSize), QString::number(largestSize));
+            .arg(size, QString::number(ExportLimits::smallestSide), QString::number(ExportLimits::largestSide));
     m_size = *pixels;
     return {};
 }

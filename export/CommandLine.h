@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExportLimits.h"
+
 #include <QString>
 
 #include <memory>
@@ -54,7 +56,7 @@ private:
     QString m_file;
     int m_a = 0;
     int m_b = 0;
-    int m_size = 1200;
+    int m_size = ExportLimits::defaultSide;
     bool m_dots = false;
 };
 

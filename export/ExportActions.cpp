@@ -2,6 +2,7 @@
 
 #include "CloseUpView.h"
 #include "ControlCharacters.h"
+#include "ExportLimits.h"
 #include "ExportTexts.h"
 #include "FigureFile.h"
 #include "FigurePainter.h"
@@ -28,7 +29,9 @@ namespace figureexport {
 namespace {
 
 // The size a copy or a PNG has unless the user chooses another.
-constexpr int defaultSize = 1200;
+constexpr int defaultSize = ExportLimits::defaultSide;
+// The steps the size dialog's arrows take.
+constexpr int sizeStep = 100;
 
 void reportFailure(QWidget *parent, const QString &path, const QString &reason)
 {
@@ -118,7 +121,8 @@ void ExportActions::saveFigure(QWidget *parent, const closeup::FigurePainter &fi
     int size = defaultSize;
     if (*format == FigureFormat::Png) {
         bool chosen = false;
-        size = QInputDialog::getInt(parent, sizeTitle, sizeLabel, defaultSize, 16, 8192, 100, &chosen);
+        size = QInputDialog::getInt(parent, sizeTitle, sizeLabel, defaultSize, ExportLimits::smallestSide,
+                                    ExportLimits::largestSide, sizeStep, &chosen);
         if (!chosen)
             return;
     }
