@@ -20,9 +20,28 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include <sys/resource.h>
+
+namespace {
+
+// What the message box that act shows says; the box is then closed, as a user would.
+QString messageOf(const std::function<void()> &act)
+{
+    QString said;
+    QTimer::singleShot(0, [&said] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    act();
+    return said;
+}
+
+} // namespace
 
 class tst_ExportActions : public QObject {
     Q_OBJECT
@@ -101,14 +120,8 @@ void tst_ExportActions::aFailedSaveSaysWhichFileAndWhy()
     // The user has chosen a file in a folder that is not there.
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("gone/figure.png"));
-    QString said;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        said = box->text();
-        box->accept();
-    });
-    figureexport::ExportActions::savePictureAs(m_window.get(), QImage(4, 4, QImage::Format_RGB32), target);
+    const QString said = messageOf(
+        [&] { figureexport::ExportActions::savePictureAs(m_window.get(), QImage(4, 4, QImage::Format_RGB32), target); });
     QVERIFY2(said.contains(QDir::toNativeSeparators(target)), qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("не беше записана")), qPrintable(said));
     QVERIFY(!QFile::exists(target));
@@ -147,13 +160,7 @@ void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy()
         printer.setOutputFileName(target);
         said = figureexport::ExportActions::printOn(printer, figure, true);
     } else {
-        QTimer::singleShot(0, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            said = box->text();
-            box->accept();
-        });
-        figureexport::ExportActions::saveFigureAs(m_window.get(), figure, true, target, 1200);
+        said = messageOf([&] { figureexport::ExportActions::saveFigureAs(m_window.get(), figure, true, target, 1200); });
     }
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
 
