@@ -3,6 +3,7 @@
 #include "Korvana.h"
 #include "KorvanaIdentity.h"
 #include "WindowFrame.h"
+#include "WithoutWindow.h"
 
 #include <memory>
 
@@ -11,12 +12,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromUtf8(korvanaName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvanaVersion));
     // --help, --version and --export need no window, and no display.
-    if (const auto status = figureexport::CommandLine(argc, argv).runWithoutWindow())
+    if (const auto status = runWithoutWindow(commandline::parse(argc, argv), argc, argv))
         return *status;
 
     const auto app = forms::createApplication(argc, argv);
     QApplication::setDesktopFileName(QString::fromUtf8(korvanaApplicationId));
     Korvana window;
+    // Made after the window and so destroyed before it: the frame gives back the
+    // window it holds instead of deleting one that lives here.
     std::unique_ptr<frame::WindowFrame> frame;
     if (frame::WindowFrame::isNeeded())
         frame = std::make_unique<frame::WindowFrame>(window);

@@ -1,10 +1,6 @@
 #include "CloseUp.h"
 
-#include "CloseUpView.h"
-
 #include <QWidget>
-
-#include "FrequencyText.h"
 
 namespace closeup {
 
@@ -14,17 +10,11 @@ CloseUp::CloseUp(QWidget *owner)
 {
 }
 
-void CloseUp::showFigure(double a, double b)
+void CloseUp::showFigure(const FigurePainter &figure)
 {
-    const std::optional<int> wholeA = figure::wholeFrequency(a);
-    const std::optional<int> wholeB = figure::wholeFrequency(b);
-    if (!wholeA || !wholeB) {
-        showNoFigure();
-        return;
-    }
-    m_figure = {*wholeA, *wholeB};
+    m_figure = figure;
     if (m_view)
-        m_view->showFigure(*wholeA, *wholeB);
+        m_view->showFigure(figure);
 }
 
 void CloseUp::showNoFigure()
@@ -34,18 +24,18 @@ void CloseUp::showNoFigure()
         m_view->showNoFigure();
 }
 
-void CloseUp::open(bool fullScreen)
+void CloseUp::open(Mode mode)
 {
     if (!m_view) {
         // A window of its own, but one that goes when its owner goes.
         m_view = new CloseUpView(m_owner);
         if (m_figure)
-            m_view->showFigure(m_figure->first, m_figure->second);
+            m_view->showFigure(*m_figure);
         emit viewOpened(m_view);
     }
     if (!m_view->isVisible())
         m_view->show();
-    if (fullScreen)
+    if (mode == Mode::FullScreen)
         m_view->setFullScreen(true);
     m_view->raise();
     m_view->activateWindow();

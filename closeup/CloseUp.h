@@ -1,32 +1,33 @@
 #pragma once
 
 #include "CloseUpView.h"
+#include "FigurePainter.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <optional>
-#include <utility>
 
 namespace closeup {
 
-// Keeps the close-up view in step with the window it belongs to: it knows the figure
-// drawn last, opens the view on request and tells an open view of every new draw
-// and clear. The view is made when opened and forgotten when closed.
+// Keeps the close-up view in step with the window it belongs to: it holds the figure
+// drawn last, opens the view on request and shows an open view every new draw and
+// clear. The view is made when opened and forgotten when closed.
 class CloseUp : public QObject {
     Q_OBJECT
 
 public:
+    enum class Mode { Windowed, FullScreen };
+
     explicit CloseUp(QWidget *owner);
 
-    // The figure drawn last. Only whole frequencies make a figure to look at;
-    // others count as none.
-    void showFigure(double a, double b);
+    void showFigure(const FigurePainter &figure);
     void showNoFigure();
 
-    void open(bool fullScreen);
-    // The whole frequencies of the figure drawn last, if any.
-    std::optional<std::pair<int, int>> figure() const { return m_figure; }
+    void open(Mode mode);
+    // The figure drawn last, if any, and the view, while it is open.
+    const FigurePainter *figure() const { return m_figure ? &*m_figure : nullptr; }
+    CloseUpView *view() const { return m_view; }
 
 signals:
     // A new view, for the window to add what else it offers there.
@@ -34,7 +35,7 @@ signals:
 
 private:
     QWidget *m_owner;
-    std::optional<std::pair<int, int>> m_figure;
+    std::optional<FigurePainter> m_figure;
     QPointer<CloseUpView> m_view;
 };
 

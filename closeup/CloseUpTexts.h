@@ -2,20 +2,27 @@
 
 #include <QString>
 
-namespace figure {
-class TouchPoints;
-}
-
 namespace closeup {
 
 inline const QString viewTitle = QStringLiteral("Фигурата отблизо - Korvana");
-inline const QString noFigureText =
-    QStringLiteral("Няма начертана фигура. Изберете честоти и натиснете „Изведи“ в главния прозорец.");
-inline const QString showDotsText = QStringLiteral("Покажи и 2001-те точки на програмата");
+inline const QString showDotsText = QStringLiteral("Покажи и %1-те точки на програмата");
+inline const QString countsName = QStringLiteral("Допирания");
 
-// The frequencies and the oscilloscope reading of the figure, as two lines:
-// "a = 2 (X), b = 3 (Y)" and "горе 1½, отстрани 1 → b : a = 3 : 2".
-QString frequenciesLine(int a, int b);
-QString countsLine(const figure::TouchPoints &touches);
+// What the plot area and the view say while no figure is drawn, and what the view
+// adds to it as a hint.
+inline const QString noFigure = QStringLiteral("Няма начертана фигура");
+inline const QString noFigureHint = QStringLiteral("Изберете честоти и натиснете „Изведи“ в главния прозорец.");
+inline const QString noFigureExplained = noFigure + QStringLiteral(". ") + noFigureHint;
+
+// The caption's two lines: the frequencies, then the touch counts and the reading.
+inline const QString frequenciesFormat = QStringLiteral("Честоти: a = %1 (X), b = %2 (Y)");
+inline const QString countsFormat = QStringLiteral("Допирания: горе %1, отстрани %2 → b : a = %3 : %4");
+
+// What a screen reader says the figure is: the frequencies and, for a figure that
+// closes, the touches a student counts, with half touches in words.
+inline const QString figureSpoken = QStringLiteral("Фигура на Лисажу за a = %1 и b = %2");
+inline const QString touchesSpoken = QStringLiteral("; допирания: горе %1, отстрани %2");
+inline const QString halfSpoken = QStringLiteral("половина");
+inline const QString andAHalfSpoken = QStringLiteral("%1 и половина");
 
 } // namespace closeup

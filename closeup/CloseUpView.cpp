@@ -2,7 +2,13 @@
 
 #include "CloseUpTexts.h"
 #include "FigureCanvas.h"
+#include "FigurePalette.h"
+#include "FigureWords.h"
+#include "Lissajous.h"
+#include "Offer.h"
 
+#include <QAction>
+#include <QActionEvent>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,26 +19,37 @@
 
 namespace closeup {
 
+namespace {
+
+// The size the view opens at, a little taller than wide for the caption.
+constexpr QSize openingSize(720, 800);
+// The text grows with the view, to be read on a projector: a point for every 45
+// pixels of height, within sizes that stay readable and fit.
+constexpr double pixelsPerPoint = 45;
+constexpr double smallestPoints = 11;
+constexpr double largestPoints = 32;
+
+} // namespace
+
 CloseUpView::CloseUpView(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_canvas(new FigureCanvas(this))
     , m_counts(new QLabel(this))
-    , m_showDots(new QCheckBox(showDotsText, this))
+    , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
 {
     setWindowTitle(viewTitle);
     setAttribute(Qt::WA_DeleteOnClose);
-    // The view sets its own look, not the designed window's.
+    // The view sets its own look, not the designed window's: the system's, on paper.
     setFont(QFont());
-    setPalette(QPalette());
+    QPalette paper;
+    paper.setColor(QPalette::Window, FigurePalette::paper);
+    setPalette(paper);
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
 
     m_counts->setAlignment(Qt::AlignCenter);
     m_counts->setWordWrap(true);
-    m_counts->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_counts->setAccessibleName(QStringLiteral("Допирания"));
+    m_counts->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_counts->setAccessibleName(countsName);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_canvas, 1);
@@ -40,21 +57,36 @@ CloseUpView::CloseUpView(QWidget *parent)
     layout->addWidget(m_showDots, 0, Qt::AlignCenter);
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
 
-    resize(720, 800);
+    resize(openingSize);
     showNoFigure();
 }
 
-void CloseUpView::showFigure(int a, int b)
+void CloseUpView::showFigure(const FigurePainter &figure)
 {
-    FigurePainter figure(a, b);
-    m_counts->setText(frequenciesLine(a, b) + QLatin1Char('\n') + countsLine(figure.touches()));
-    m_canvas->setFigure(std::move(figure));
+    m_counts->setText(frequenciesLine(figure.frequencies()) + QLatin1Char('\n') + countsLine(figure.touches()));
+    m_canvas->setFigure(figure);
+    offerFigureActions(true);
 }
 
 void CloseUpView::showNoFigure()
 {
-    m_counts->setText(noFigureText);
+    m_counts->setText(noFigureExplained);
     m_canvas->setFigure(std::nullopt);
+    offerFigureActions(false);
+}
+
+void CloseUpView::offerFigureActions(bool enabled)
+{
+    for (QAction *action : actions())
+        forms::offer(*action, enabled, noFigureExplained);
+    forms::offer(*m_showDots, enabled, noFigureExplained);
+}
+
+void CloseUpView::actionEvent(QActionEvent *event)
+{
+    QWidget::actionEvent(event);
+    if (event->type() == QEvent::ActionAdded)
+        offerFigureActions(figure() != nullptr);
 }
 
 const FigurePainter *CloseUpView::figure() const
@@ -65,6 +97,11 @@ const FigurePainter *CloseUpView::figure() const
 bool CloseUpView::showsDots() const
 {
     return m_canvas->showsDots();
+}
+
+QString CloseUpView::selectedCaption() const
+{
+    return m_counts->hasFocus() ? m_counts->selectedText() : QString();
 }
 
 void CloseUpView::setFullScreen(bool on)
@@ -103,9 +140,8 @@ void CloseUpView::keyPressEvent(QKeyEvent *event)
 
 void CloseUpView::resizeEvent(QResizeEvent *event)
 {
-    // The text grows with the view, to be read on a projector.
     QFont large = font();
-    large.setPointSizeF(std::clamp(height() / 45.0, 11.0, 32.0));
+    large.setPointSizeF(std::clamp(height() / pixelsPerPoint, smallestPoints, largestPoints));
     m_counts->setFont(large);
     m_showDots->setFont(large);
     QWidget::resizeEvent(event);

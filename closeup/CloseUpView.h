@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include <optional>
-
 class QCheckBox;
 class QLabel;
 
@@ -14,15 +12,15 @@ class FigurePainter;
 
 // A window of its own with the figure drawn last, large: the curve as a line, its
 // touch points and what they tell, for a projector or a closer look. F11 switches
-// full screen; Esc leaves full screen, then closes the view.
+// full screen; Esc leaves full screen, then closes the view. What it offers for the
+// figure (its actions and the dots box) is off while there is none, saying why.
 class CloseUpView : public QWidget {
     Q_OBJECT
 
 public:
     explicit CloseUpView(QWidget *parent = nullptr);
 
-    // The figure for whole frequencies a and b, or none.
-    void showFigure(int a, int b);
+    void showFigure(const FigurePainter &figure);
     void showNoFigure();
 
     void setFullScreen(bool on);
@@ -30,12 +28,18 @@ public:
     // The figure shown, if any, and whether the program's dots are laid over it.
     const FigurePainter *figure() const;
     bool showsDots() const;
+    // The part of the caption the user selected, while the caption has the focus:
+    // what a copy there takes instead of the picture.
+    QString selectedCaption() const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void actionEvent(QActionEvent *event) override;
 
 private:
+    void offerFigureActions(bool enabled);
+
     FigureCanvas *m_canvas;
     QLabel *m_counts;
     QCheckBox *m_showDots;

@@ -1,15 +1,24 @@
 #include "FigureCanvas.h"
 
+#include "FigurePalette.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace closeup {
 
+namespace {
+
+// Below this the figure's marks would run together.
+constexpr int smallestSide = 200;
+
+} // namespace
+
 FigureCanvas::FigureCanvas(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(200, 200);
+    setMinimumSize(smallestSide, smallestSide);
 }
 
 void FigureCanvas::setFigure(std::optional<FigurePainter> figure)
@@ -36,12 +45,14 @@ void FigureCanvas::paintFigure(QPainter &painter) const
     if (m_figure)
         m_figure->paint(painter, rect(), m_showDots);
     else
-        painter.fillRect(rect(), Qt::white);
+        painter.fillRect(rect(), FigurePalette::paper);
 }
 
 void FigureCanvas::paintEvent(QPaintEvent *event)
 {
-    if (m_picture.isNull()) {
+    // A picture kept from another pixel ratio (the view moved to a screen of another
+    // scale) would show blurred or at the wrong size: it is painted again.
+    if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF()) {
         m_picture = QPixmap(size() * devicePixelRatioF());
         if (m_picture.isNull()) {
             // No memory to keep the picture in: paint straight onto the screen.

@@ -1,12 +1,14 @@
 #include "FigurePainter.h"
 
-#include "CloseUpTexts.h"
+#include "FigureGeometry.h"
+#include "FigurePalette.h"
+#include "FigureWords.h"
 #include "Lissajous.h"
 
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
-#include <QFontMetricsF>
 #include <QTransform>
 
 #include <algorithm>
@@ -17,69 +19,107 @@ namespace closeup {
 
 namespace {
 
-const QColor paper = Qt::white;
-const QColor frameColour(128, 128, 128);
-const QColor curveColour(16, 32, 112);
-const QColor touchColour(220, 0, 0);
-const QColor dotColour(255, 140, 0);
-const QColor captionColour = Qt::black;
-
+// The figure's square takes this share of the area's shorter side; the rest is room
+// round it for the marks that stand on its edges.
+constexpr double squareShare = 0.88;
+// The line is this many times thinner than the square, so that it thickens with the
+// picture and reads from the back of a room, but never thinner than thinnestLine.
+constexpr double linesAcrossSquare = 110;
+constexpr double thinnestLine = 2;
+// The frame and the program's dots are a third of the line's width, at least a pixel.
+constexpr double fineShare = 1.0 / 3;
+constexpr double finest = 1;
+// Up to 19 touches share an edge, as many as the larger frequency: a mark's radius is
+// the square's side over six times that, so neighbours keep a gap of two radii, and
+// stays between just wider than the line and twice that, to be seen and not cover it.
+constexpr double radiiPerTouch = 6;
+constexpr double smallestMark = 1.1;
+constexpr double largestMark = 2.2;
+constexpr double thinnestMarkLine = 1.5;
 // Enough points that no bend shows as a corner at full-screen size: about 48 for
 // every turn of either coordinate.
-int segmentsFor(int a, int b)
-{
-    return std::max(256, 48 * (a + b));
-}
+constexpr int segmentsPerTurn = 48;
+constexpr int fewestSegments = 256;
 
-// The square of the figure inside area, with room round it for the marks.
-QRectF figureSquare(const QRectF &area)
-{
-    const double side = std::min(area.width(), area.height()) * 0.88;
-    QRectF square(0, 0, side, side);
-    square.moveCenter(area.center());
-    return square;
-}
+// The caption takes the bottom eighth, two lines of text sized to it, each within all
+// but the margins of the width, and never smaller than the smallest readable size.
+constexpr double captionShare = 1.0 / 8;
+constexpr double captionLineHeights = 3.2;
+constexpr double captionWidthShare = 0.94;
+constexpr int smallestCaptionPixels = 6;
+
+// Qt's angles are in sixteenths of a degree.
+constexpr int degrees = 16;
 
 } // namespace
 
-FigurePainter::FigurePainter(int a, int b)
-    : m_a(a)
-    , m_b(b)
-    , m_touches(a, b)
+// Where the figure's square lies in an area, and how thick its lines are there.
+struct FigurePainter::Layout {
+    explicit Layout(const QRectF &area, int largerFrequency)
+    {
+        const double side = std::min(area.width(), area.height()) * squareShare;
+        square = QRectF(0, 0, side, side);
+        square.moveCenter(area.center());
+        lineWidth = std::max(thinnestLine, side / linesAcrossSquare);
+        fineWidth = std::max(finest, lineWidth * fineShare);
+        markRadius = std::clamp(side / (radiiPerTouch * largerFrequency), lineWidth * smallestMark,
+                                lineWidth * largestMark);
+        const double half = side / 2;
+        toSquare = QTransform::fromTranslate(square.center().x(), square.center().y()).scale(half, half);
+    }
+
+    QRectF square;
+    double lineWidth;
+    double fineWidth;
+    double markRadius;
+    // From the figure's own coordinates to the area's.
+    QTransform toSquare;
+};
+
+FigurePainter::FigurePainter(figure::FrequencyPair frequencies)
+    : m_frequencies(frequencies)
+    , m_touches(frequencies.a, frequencies.b)
 {
-    const int segments = segmentsFor(a, b);
+    const auto [a, b] = frequencies;
+    const int segments = std::max(fewestSegments, segmentsPerTurn * (a + b));
     m_curve.reserve(std::size_t(segments) + 1);
     for (int i = 0; i <= segments; ++i) {
         const double t = 2 * std::numbers::pi * i / segments;
         m_curve.emplace_back(std::cos(a * t), std::sin(b * t));
     }
-    // The program's own dots, from plot units (250 to 750) to the same coordinates.
-    m_dots.reserve(2001);
+    m_dots.reserve(figure::Lissajous::dotCount);
     figure::Lissajous::forEachPoint(a, b, [this](figure::PlotPoint point) {
-        m_dots.emplace_back((point.x - 500.0) / 250, (point.y - 500.0) / 250);
+        m_dots.emplace_back(figure::FigureGeometry::unitFromPlot(point.x), figure::FigureGeometry::unitFromPlot(point.y));
     });
 }
 
 void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) const
 {
+    const Layout layout(area, std::max(m_frequencies.a, m_frequencies.b));
     painter.save();
-    painter.fillRect(area, paper);
+    painter.fillRect(area, FigurePalette::paper);
     painter.setRenderHint(QPainter::Antialiasing);
+    paintFrame(painter, layout);
+    paintCurve(painter, layout);
+    if (withDots)
+        paintDots(painter, layout);
+    paintTouches(painter, layout);
+    painter.restore();
+}
 
-    const QRectF square = figureSquare(area);
-    const double half = square.width() / 2;
-    // The line thickens with the picture, so that it reads from the back of a room.
-    const double lineWidth = std::max(2.0, square.width() / 110);
-    const QTransform toSquare = QTransform::fromTranslate(square.center().x(), square.center().y())
-                                    .scale(half, half);
-
-    painter.setPen(QPen(frameColour, std::max(1.0, lineWidth / 3)));
+void FigurePainter::paintFrame(QPainter &painter, const Layout &layout) const
+{
+    painter.setPen(QPen(FigurePalette::frame, layout.fineWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(square);
+    painter.drawRect(layout.square);
+}
 
+void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
+{
     std::vector<QPointF> mapped(m_curve.size());
-    std::transform(m_curve.begin(), m_curve.end(), mapped.begin(), [&](const QPointF &p) { return toSquare.map(p); });
-    painter.setPen(QPen(curveColour, lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    std::transform(m_curve.begin(), m_curve.end(), mapped.begin(),
+                   [&](const QPointF &p) { return layout.toSquare.map(p); });
+    painter.setPen(QPen(FigurePalette::curve, layout.lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (painter.paintEngine()->type() == QPaintEngine::Raster) {
         // On pixels, segment by segment, with round caps, which join as smoothly as
         // one line: Qt strokes a long self-crossing polyline, or many lines in one
@@ -93,70 +133,60 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
             curve.lineTo(mapped[i]);
         painter.drawPath(curve);
     }
+}
 
-    if (withDots) {
-        const double radius = std::max(1.0, lineWidth / 3);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(dotColour);
-        for (const QPointF &dot : m_dots)
-            painter.drawEllipse(toSquare.map(dot), radius, radius);
-    }
+void FigurePainter::paintDots(QPainter &painter, const Layout &layout) const
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(FigurePalette::dot);
+    for (const QPointF &dot : m_dots)
+        painter.drawEllipse(layout.toSquare.map(dot), layout.fineWidth, layout.fineWidth);
+}
 
+void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
+{
     // A touch is a filled disc; a free end, which counts half, is a ring half filled,
-    // the line showing through the other half. Many touches crowd an edge, so their
-    // discs shrink, but never below the line.
-    const double markRadius = std::clamp(square.width() / (6.0 * std::max(m_a, m_b)), lineWidth * 1.1, lineWidth * 2.2);
-    painter.setPen(QPen(touchColour, std::max(1.5, lineWidth / 2)));
+    // the line showing through the other half.
+    const double radius = layout.markRadius;
+    painter.setPen(QPen(FigurePalette::touch, std::max(thinnestMarkLine, layout.lineWidth / 2)));
     for (const auto *edge : {&m_touches.top(), &m_touches.side()}) {
         for (const figure::TouchPoints::Touch &touch : *edge) {
-            const QPointF centre = toSquare.map(QPointF(touch.x, touch.y));
-            const QRectF disc(centre.x() - markRadius, centre.y() - markRadius, 2 * markRadius, 2 * markRadius);
-            painter.setBrush(touch.freeEnd ? QBrush(Qt::NoBrush) : QBrush(touchColour));
+            const QPointF centre = layout.toSquare.map(QPointF(touch.x, touch.y));
+            const QRectF disc(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+            painter.setBrush(touch.freeEnd ? QBrush(Qt::NoBrush) : QBrush(FigurePalette::touch));
             painter.drawEllipse(disc);
             if (touch.freeEnd) {
-                painter.setBrush(touchColour);
-                painter.drawPie(disc, 90 * 16, 180 * 16);
+                painter.setBrush(FigurePalette::touch);
+                painter.drawPie(disc, 90 * degrees, 180 * degrees);
             }
         }
     }
-    painter.restore();
 }
 
 void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const
 {
-    // The caption takes the bottom eighth, in two lines of text sized to it.
-    const double captionHeight = area.height() / 8;
+    const double captionHeight = area.height() * captionShare;
     const QRectF figureArea(area.left(), area.top(), area.width(), area.height() - captionHeight);
-    const QRectF captionArea(area.left(), figureArea.bottom(), area.width(), captionHeight);
     paint(painter, figureArea, withDots);
-
-    painter.save();
-    painter.fillRect(captionArea, paper);
-    const QString lines[] = {frequenciesLine(m_a, m_b), countsLine(m_touches)};
-    // As large as two lines fit, and each line within the width.
-    QFont font = painter.font();
-    font.setPixelSize(std::max(6, int(captionHeight / 3.2)));
-    const double widest = std::max(QFontMetricsF(font).horizontalAdvance(lines[0]),
-                                   QFontMetricsF(font).horizontalAdvance(lines[1]));
-    if (widest > captionArea.width() * 0.94)
-        font.setPixelSize(std::max(6, int(font.pixelSize() * captionArea.width() * 0.94 / widest)));
-    painter.setFont(font);
-    painter.setPen(captionColour);
-    painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignTop, lines[0] + QLatin1Char('\n') + lines[1]);
-    painter.restore();
+    paintCaption(painter, QRectF(area.left(), figureArea.bottom(), area.width(), captionHeight));
 }
 
-QList<QRgb> FigurePainter::palette()
+void FigurePainter::paintCaption(QPainter &painter, const QRectF &area) const
 {
-    QList<QRgb> colours;
-    constexpr int steps = 50;
-    for (const QColor &ink : {curveColour, touchColour, dotColour, frameColour, captionColour}) {
-        for (int step = 0; step <= steps; ++step) {
-            const auto blend = [&](int inkValue) { return 255 + (inkValue - 255) * step / steps; };
-            colours << qRgb(blend(ink.red()), blend(ink.green()), blend(ink.blue()));
-        }
-    }
-    return colours;
+    painter.save();
+    painter.fillRect(area, FigurePalette::paper);
+    const QString lines[] = {frequenciesLine(m_frequencies), countsLine(m_touches)};
+    QFont font = painter.font();
+    font.setPixelSize(std::max(smallestCaptionPixels, int(area.height() / captionLineHeights)));
+    const QFontMetricsF metrics(font);
+    const double widest = std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1]));
+    const double room = area.width() * captionWidthShare;
+    if (widest > room)
+        font.setPixelSize(std::max(smallestCaptionPixels, int(font.pixelSize() * room / widest)));
+    painter.setFont(font);
+    painter.setPen(FigurePalette::caption);
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop, lines[0] + QLatin1Char('\n') + lines[1]);
+    painter.restore();
 }
 
 } // namespace closeup

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "Frequencies.h"
 #include "TouchPoints.h"
 
-#include <QList>
 #include <QPointF>
-#include <QRgb>
 #include <QRectF>
 
 #include <vector>
@@ -20,25 +19,27 @@ namespace closeup {
 // One routine for every surface: a window, an image, a vector file, a printer.
 class FigurePainter {
 public:
-    FigurePainter(int a, int b);
+    explicit FigurePainter(figure::FrequencyPair frequencies);
 
-    int a() const { return m_a; }
-    int b() const { return m_b; }
+    figure::FrequencyPair frequencies() const { return m_frequencies; }
     const figure::TouchPoints &touches() const { return m_touches; }
 
-    // Paints onto a white background filling area, the figure's square centred in it.
+    // Paints onto paper filling area, the figure's square centred in it.
     void paint(QPainter &painter, const QRectF &area, bool withDots) const;
     // The figure with its caption beneath, the frequencies and the touch counts, as
     // the view shows them: the picture for a worksheet, a slide or a printed page.
     void paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const;
 
-    // Every colour a painted figure has: each ink blended with the white paper in
-    // steps. A picture of it keeps its look with this palette of fewer than 256.
-    static QList<QRgb> palette();
-
 private:
-    int m_a;
-    int m_b;
+    struct Layout;
+
+    void paintFrame(QPainter &painter, const Layout &layout) const;
+    void paintCurve(QPainter &painter, const Layout &layout) const;
+    void paintDots(QPainter &painter, const Layout &layout) const;
+    void paintTouches(QPainter &painter, const Layout &layout) const;
+    void paintCaption(QPainter &painter, const QRectF &area) const;
+
+    figure::FrequencyPair m_frequencies;
     figure::TouchPoints m_touches;
     // In the figure's own coordinates, -1 to 1 on both axes, y downward.
     std::vector<QPointF> m_curve;

@@ -1,17 +1,15 @@
 #include "ExportActions.h"
 
-#include "CloseUpView.h"
 #include "ControlCharacters.h"
-#include "ExportLimits.h"
 #include "ExportTexts.h"
 #include "FigureFile.h"
 #include "FigurePainter.h"
 
-#include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QInputDialog>
@@ -28,63 +26,90 @@ namespace figureexport {
 
 namespace {
 
-// The size a copy or a PNG has unless the user chooses another.
-constexpr int defaultSize = ExportLimits::defaultSide;
 // The steps the size dialog's arrows take.
 constexpr int sizeStep = 100;
 
-void reportFailure(QWidget *parent, const QString &path, const QString &reason)
+// Why, in the user's words where the program gives the reason, and in the system's
+// where the system gave it.
+QString reasonOf(const ExportFailure &failure)
 {
-    QMessageBox::warning(parent, saveTitle,
-                         notSaved.arg(forms::quoteControlCharacters(QDir::toNativeSeparators(path)),
-                                      forms::quoteControlCharacters(reason)));
+    switch (failure.kind) {
+    case ExportFailure::Kind::UnknownType:
+        return unknownType;
+    case ExportFailure::Kind::NoMemory:
+        return failure.size > 0 ? noMemoryForSize.arg(failure.size) : noMemory;
+    case ExportFailure::Kind::NotDrawn:
+        return notDrawn.arg(failure.format);
+    case ExportFailure::Kind::NotWritten:
+        return failure.systemReason;
+    case ExportFailure::Kind::PrinterNotOpened:
+        return printerNotOpened;
+    case ExportFailure::Kind::PageNotTaken:
+        return pageNotTaken;
+    }
+    Q_UNREACHABLE();
 }
 
-void reportNoMemory(QWidget *parent, int size)
+// Says what failed: the file and why, or, where no file was meant, what the user did
+// (the title and the message that takes the reason).
+void report(QWidget *parent, const ExportResult &result, const QString &title, const QString &message)
 {
-    QMessageBox::warning(parent, copyText, notCopied.arg(FigureFile::noMemoryFor(size)));
+    if (!result)
+        return;
+    const QString reason = forms::quoteControlCharacters(reasonOf(*result));
+    if (result->file.isEmpty())
+        QMessageBox::warning(parent, title, message.arg(reason));
+    else
+        QMessageBox::warning(parent, saveTitle,
+                             notSaved.arg(forms::quoteControlCharacters(QDir::toNativeSeparators(result->file)), reason));
+}
+
+// A name the user gave without an ending takes that of the type chosen with it.
+QString withEnding(const QString &path, const QString &chosenType)
+{
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    // The type's pattern, as in "Документ PDF (*.pdf)"; a PNG where none was chosen.
+    const QString type = chosenType.endsWith(QLatin1Char(')')) ? chosenType : pngOnly;
+    return path + type.mid(type.lastIndexOf(QLatin1String("(*")) + 2).chopped(1);
 }
 
 } // namespace
 
-QString ExportActions::suggestedPath(std::optional<std::pair<int, int>> frequencies)
+QString ExportActions::suggestedPath(const closeup::FigurePainter *figure)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (!frequencies)
-        return QDir(folder).filePath(QStringLiteral("lissajous.png"));
-    return QDir(folder).filePath(
-        QStringLiteral("lissajous-a%1-b%2.png").arg(frequencies->first).arg(frequencies->second));
+    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    if (!figure)
+        return folder.filePath(suggestedNameWithoutFigure);
+    return folder.filePath(suggestedName.arg(figure->frequencies().a).arg(figure->frequencies().b));
 }
 
 void ExportActions::copyPicture(QWidget *parent, const QImage &picture)
 {
     if (picture.isNull())
-        reportNoMemory(parent, 0);
+        report(parent, ExportFailure{.kind = ExportFailure::Kind::NoMemory}, copyText, notCopied);
     else
         QGuiApplication::clipboard()->setImage(picture);
 }
 
-void ExportActions::savePicture(QWidget *parent, const QImage &picture, const QString &suggestedName)
+void ExportActions::savePicture(QWidget *parent, const QImage &picture, const QString &suggestedPath)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, saveTitle, suggestedName, pngOnly);
+    const QString path = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath, pngOnly);
     if (!path.isEmpty())
         savePictureAs(parent, picture, path);
 }
 
-void ExportActions::savePictureAs(QWidget *parent, const QImage &picture, QString path)
+void ExportActions::savePictureAs(QWidget *parent, const QImage &picture, const QString &path)
 {
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".png");
-    const QString failure = FigureFile::writePng(path, picture);
-    if (!failure.isEmpty())
-        reportFailure(parent, path, failure);
+    report(parent, FigureFile::writePng(withEnding(path, pngOnly), picture), saveTitle, notSaved);
 }
 
 void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
 {
-    const QImage image = FigureFile::image(figure, defaultSize, withDots);
+    constexpr int size = ExportLimits::defaultSide;
+    const QImage image = FigureFile::image(figure, size, withDots);
     if (image.isNull()) {
-        reportNoMemory(parent, defaultSize);
+        report(parent, ExportFailure{.kind = ExportFailure::Kind::NoMemory, .size = size}, copyText, notCopied);
         return;
     }
     QByteArray svgText;
@@ -94,7 +119,7 @@ void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &fi
     data->setImageData(image);
     try {
         // The SVG is a bonus for receivers that take it; the image is the copy.
-        if (FigureFile::writeSvg(svgBuffer, figure, defaultSize, withDots))
+        if (FigureFile::writeSvg(svgBuffer, figure, size, withDots))
             data->setData(QStringLiteral("image/svg+xml"), svgText);
     } catch (const std::bad_alloc &) {
     }
@@ -104,55 +129,36 @@ void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &fi
 void ExportActions::saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
 {
     QString chosenType;
-    QString path = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(std::pair{figure.a(), figure.b()}), fileTypes,
-                                                &chosenType);
-    if (path.isEmpty())
+    const QString chosen = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(&figure), fileTypes, &chosenType);
+    if (chosen.isEmpty())
         return;
-    // A name without an ending takes that of the chosen file type.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += chosenType.contains(QLatin1String("*.svg"))   ? QStringLiteral(".svg")
-                : chosenType.contains(QLatin1String("*.pdf")) ? QStringLiteral(".pdf")
-                                                              : QStringLiteral(".png");
-    const std::optional<FigureFormat> format = formatOfFile(path);
-    if (!format) {
-        reportFailure(parent, path, unknownType);
-        return;
-    }
-    int size = defaultSize;
-    if (*format == FigureFormat::Png) {
-        bool chosen = false;
-        size = QInputDialog::getInt(parent, sizeTitle, sizeLabel, defaultSize, ExportLimits::smallestSide,
-                                    ExportLimits::largestSide, sizeStep, &chosen);
-        if (!chosen)
+    FigureExport request{.file = withEnding(chosen, chosenType), .frequencies = figure.frequencies(), .withDots = withDots};
+    const std::optional<FigureFormat> format = formatOfFile(request.file);
+    if (format == FigureFormat::Png) {
+        bool sizeChosen = false;
+        request.size = QInputDialog::getInt(parent, sizeTitle, sizeLabel, ExportLimits::defaultSide,
+                                            ExportLimits::smallestSide, ExportLimits::largestSide, sizeStep,
+                                            &sizeChosen);
+        if (!sizeChosen)
             return;
     }
-    saveFigureAs(parent, figure, withDots, path, size);
+    saveFigureAs(parent, request);
 }
 
-void ExportActions::saveFigureAs(QWidget *parent, const closeup::FigurePainter &figure, bool withDots,
-                                 const QString &path, int size)
+void ExportActions::saveFigureAs(QWidget *parent, const FigureExport &request)
 {
-    const QString failure = FigureFile::write(path, figure, size, withDots);
-    if (!failure.isEmpty())
-        reportFailure(parent, path, failure);
+    report(parent, FigureFile::write(request), saveTitle, notSaved);
 }
 
 void ExportActions::printFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString failure = printOn(printer, figure, withDots);
-    if (failure.isEmpty())
-        return;
-    if (printer.outputFileName().isEmpty())
-        QMessageBox::warning(parent, printText, notPrinted.arg(failure));
-    else
-        reportFailure(parent, printer.outputFileName(), failure);
+    if (dialog.exec() == QDialog::Accepted)
+        report(parent, printOn(printer, figure, withDots), printText, notPrinted);
 }
 
-QString ExportActions::printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots)
+ExportResult ExportActions::printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots)
 {
     // Printing to a PDF file is a save like any other: whole or not at all.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
@@ -160,29 +166,11 @@ QString ExportActions::printOn(QPrinter &printer, const closeup::FigurePainter &
                                      printer.resolution());
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("the printer could not be opened");
+        return ExportFailure{.kind = ExportFailure::Kind::PrinterNotOpened};
     FigureFile::paintPage(painter, figure, withDots);
     if (!painter.end())
-        return QStringLiteral("the printer did not take the page");
-    return {};
-}
-
-void ExportActions::addTo(closeup::CloseUpView &view)
-{
-    const auto add = [&view](const QString &text, QKeySequence::StandardKey key, auto act) {
-        auto *action = new QAction(text, &view);
-        action->setShortcut(key);
-        QObject::connect(action, &QAction::triggered, &view, [&view, act] {
-            if (const closeup::FigurePainter *figure = view.figure())
-                act(&view, *figure, view.showsDots());
-        });
-        view.addAction(action);
-    };
-    add(copyText, QKeySequence::Copy,
-        &copyFigure);
-    add(saveText, QKeySequence::Save, &saveFigure);
-    add(printText, QKeySequence::Print, &printFigure);
-    view.setContextMenuPolicy(Qt::ActionsContextMenu);
+        return ExportFailure{.kind = ExportFailure::Kind::PageNotTaken};
+    return std::nullopt;
 }
 
 } // namespace figureexport

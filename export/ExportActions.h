@@ -1,16 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "ExportFailure.h"
+#include "FigureExport.h"
 
-#include <optional>
-#include <utility>
+#include <QString>
 
 class QImage;
 class QPrinter;
 class QWidget;
 
 namespace closeup {
-class CloseUpView;
 class FigurePainter;
 }
 
@@ -18,35 +17,30 @@ namespace figureexport {
 
 // What a user does to take a picture out of the program: copy it, save it to a file
 // chosen in a dialog, or print it. Nothing is written unless the user asks, and a
-// failed save or print says which file and why, in a message box.
+// failure says what failed, which file and why, in a message box in Bulgarian.
 class ExportActions {
 public:
     // The plot area's picture exactly as the window shows it, pixel for pixel.
     static void copyPicture(QWidget *parent, const QImage &picture);
-    static void savePicture(QWidget *parent, const QImage &picture, const QString &suggestedName);
-    // Writes the picture to the file the user chose; if it cannot, says so.
-    static void savePictureAs(QWidget *parent, const QImage &picture, QString path);
+    static void savePicture(QWidget *parent, const QImage &picture, const QString &suggestedPath);
+    // Writes the picture to the file the user chose, a PNG where its name has no
+    // ending; if it cannot, says so.
+    static void savePictureAs(QWidget *parent, const QImage &picture, const QString &path);
 
     // The close-up's picture: the figure with its caption, as an image (and as SVG
     // for receivers that take it), as a PNG, SVG or PDF file, or on paper.
     static void copyFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
     static void saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
-    // Writes the figure to the file the user chose, PNGs size pixels square; if it
-    // cannot, says so.
-    static void saveFigureAs(QWidget *parent, const closeup::FigurePainter &figure, bool withDots,
-                             const QString &path, int size);
+    // Writes the figure as asked; if it cannot, says so.
+    static void saveFigureAs(QWidget *parent, const FigureExport &request);
     static void printFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
     // Prints on one page of a printer set up by the print dialog, as large as fits,
-    // or writes that page whole to the PDF file it prints to. Says why it failed, or
-    // nothing.
-    static QString printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots);
-
-    // Gives the view Ctrl+C, Ctrl+S and Ctrl+P and a context menu with the same.
-    static void addTo(closeup::CloseUpView &view);
+    // or writes that page whole to the PDF file it prints to.
+    static ExportResult printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots);
 
     // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png,
     // or lissajous.png for no figure.
-    static QString suggestedPath(std::optional<std::pair<int, int>> frequencies);
+    static QString suggestedPath(const closeup::FigurePainter *figure);
 };
 
 } // namespace figureexport

@@ -12,12 +12,28 @@ inline const QString fileTypes = QStringLiteral("Изображение PNG (*.p
 inline const QString pngOnly = QStringLiteral("Изображение PNG (*.png)");
 inline const QString sizeTitle = QStringLiteral("Размер на изображението");
 inline const QString sizeLabel = QStringLiteral("Страна на квадратното изображение в пиксели:");
-inline const QString unknownType = QStringLiteral("Името на файла трябва да завършва на .png, .svg или .pdf.");
+
+// A figure file's title, from a and b.
+inline const QString fileTitle = QStringLiteral("Lissajous %1 : %2");
+// The name a save proposes, from a and b, or for no figure.
+inline const QString suggestedName = QStringLiteral("lissajous-a%1-b%2.png");
+inline const QString suggestedNameWithoutFigure = QStringLiteral("lissajous.png");
+
 // The file, then the reason.
 inline const QString notSaved = QStringLiteral("Картината не беше записана във файла\n%1\n\nПричина: %2\n\n"
                                                "Ако файлът е съществувал, той е останал непроменен.");
 // The reason.
 inline const QString notCopied = QStringLiteral("Картината не беше копирана.\n\nПричина: %1");
 inline const QString notPrinted = QStringLiteral("Картината не беше отпечатана.\n\nПричина: %1");
+
+// The reasons the program gives itself; the system's own come in its words.
+inline const QString unknownType = QStringLiteral("Името на файла трябва да завършва на .png, .svg или .pdf.");
+inline const QString noMemory = QStringLiteral("Няма достатъчно памет за картината.");
+// The picture's side.
+inline const QString noMemoryForSize = QStringLiteral("Няма достатъчно памет за картина %1 × %1 пиксела.");
+// The format: PNG, SVG or PDF.
+inline const QString notDrawn = QStringLiteral("Картината не можа да бъде изчертана като %1.");
+inline const QString printerNotOpened = QStringLiteral("Принтерът не можа да бъде отворен.");
+inline const QString pageNotTaken = QStringLiteral("Принтерът не прие страницата.");
 
 } // namespace figureexport

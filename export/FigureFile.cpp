@@ -1,6 +1,8 @@
 #include "FigureFile.h"
 
+#include "ExportTexts.h"
 #include "FigurePainter.h"
+#include "FigurePalette.h"
 #include "WholeFile.h"
 
 #include <QBuffer>
@@ -31,24 +33,37 @@ constexpr int pngQuality = 80;
 
 QString titleOf(const closeup::FigurePainter &figure)
 {
-    return QStringLiteral("Lissajous %1 : %2").arg(figure.a()).arg(figure.b());
+    return fileTitle.arg(figure.frequencies().a).arg(figure.frequencies().b);
 }
 
-// Makes a file's bytes in memory with encode, then writes them whole. A picture too
-// large for the memory left fails here, before any file is touched.
+ExportFailure noMemoryFor(const QString &path, int size)
+{
+    return {.kind = ExportFailure::Kind::NoMemory, .file = path, .size = size};
+}
+
+ExportFailure notDrawnAs(const QString &path, const char *format)
+{
+    return {.kind = ExportFailure::Kind::NotDrawn, .file = path, .format = QLatin1String(format)};
+}
+
+// Makes a file's bytes in memory with encode, which says whether it could, then writes
+// them whole. A picture too large for the memory left fails here, before any file is
+// touched.
 template <class Encode>
-QString encodeAndWrite(const QString &path, int size, Encode &&encode)
+ExportResult encodeAndWrite(const QString &path, int size, Encode &&encode)
 {
     QByteArray bytes;
     try {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (const QString failure = encode(buffer); !failure.isEmpty())
+        if (ExportResult failure = encode(buffer))
             return failure;
     } catch (const std::bad_alloc &) {
-        return FigureFile::noMemoryFor(size);
+        return noMemoryFor(path, size);
     }
-    return WholeFile::write(path, bytes);
+    if (const QString reason = WholeFile::write(path, bytes); !reason.isEmpty())
+        return ExportFailure{.kind = ExportFailure::Kind::NotWritten, .file = path, .systemReason = reason};
+    return std::nullopt;
 }
 
 // A colour's match in the palette is kept in one of 2^16 places, chosen by a
@@ -103,10 +118,9 @@ QImage inPalette(const QImage &image, const QList<QRgb> &palette)
     return indexed;
 }
 
-QString pngInto(QIODevice &device, const QImage &image)
+bool pngInto(QIODevice &device, const QImage &image)
 {
-    return image.save(&device, "PNG", pngQuality) ? QString()
-                                                   : QStringLiteral("the picture could not be encoded as PNG");
+    return image.save(&device, "PNG", pngQuality);
 }
 
 // Paints onto a device of ours and ends the painting. Where memory runs out inside
@@ -153,56 +167,62 @@ std::optional<FigureFormat> formatOfFile(const QString &path)
     return std::nullopt;
 }
 
-QString FigureFile::noMemoryFor(int size)
+ExportResult FigureFile::write(const FigureExport &request)
 {
-    if (size <= 0)
-        return QStringLiteral("not enough memory for the picture");
-    return QStringLiteral("not enough memory for a %1 × %1 picture").arg(size);
-}
-
-QString FigureFile::write(const QString &path, const closeup::FigurePainter &figure, int size, bool withDots)
-{
+    const QString &path = request.file;
     const std::optional<FigureFormat> format = formatOfFile(path);
     if (!format)
-        return QStringLiteral("unknown file type");
+        return ExportFailure{.kind = ExportFailure::Kind::UnknownType, .file = path};
+    const closeup::FigurePainter figure(request.frequencies);
+    const int size = request.size;
     switch (*format) {
     case FigureFormat::Png:
-        return encodeAndWrite(path, size, [&](QIODevice &device) {
+        return encodeAndWrite(path, size, [&](QIODevice &device) -> ExportResult {
             // In the figure's own palette the file is a third of the size and written
             // many times faster: libpng tries every row filter on a full-colour image,
             // none on one with a palette.
-            const QImage picture = inPalette(image(figure, size, withDots), closeup::FigurePainter::palette());
-            return picture.isNull() ? noMemoryFor(size) : pngInto(device, picture);
+            const QImage picture = inPalette(image(figure, size, request.withDots), closeup::FigurePalette::blends());
+            if (picture.isNull())
+                return noMemoryFor(path, size);
+            if (!pngInto(device, picture))
+                return notDrawnAs(path, "PNG");
+            return std::nullopt;
         });
     case FigureFormat::Svg:
-        return encodeAndWrite(path, size, [&](QIODevice &device) {
-            return writeSvg(device, figure, size, withDots) ? QString()
-                                                             : QStringLiteral("the picture could not be drawn as SVG");
+        return encodeAndWrite(path, size, [&](QIODevice &device) -> ExportResult {
+            if (!writeSvg(device, figure, size, request.withDots))
+                return notDrawnAs(path, "SVG");
+            return std::nullopt;
         });
     case FigureFormat::Pdf: {
         // One square page, the picture filling it.
         const QPageLayout square(QPageSize(QSizeF(pdfPageMillimetres, pdfPageMillimetres), QPageSize::Millimeter),
                                  QPageLayout::Portrait, QMarginsF());
-        return writePage(path, figure, withDots, square, pdfResolution);
+        return writePage(path, figure, request.withDots, square, pdfResolution);
     }
     }
     Q_UNREACHABLE();
 }
 
-QString FigureFile::writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
-                              const QPageLayout &layout, int resolution)
+ExportResult FigureFile::writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
+                                   const QPageLayout &layout, int resolution)
 {
-    return encodeAndWrite(path, 0, [&](QIODevice &device) {
-        return pdfInto(device, figure, withDots, layout, resolution) ? QString()
-                                                                     : QStringLiteral("the page could not be drawn");
+    return encodeAndWrite(path, 0, [&](QIODevice &device) -> ExportResult {
+        if (!pdfInto(device, figure, withDots, layout, resolution))
+            return notDrawnAs(path, "PDF");
+        return std::nullopt;
     });
 }
 
-QString FigureFile::writePng(const QString &path, const QImage &image)
+ExportResult FigureFile::writePng(const QString &path, const QImage &image)
 {
     if (image.isNull())
-        return noMemoryFor(0);
-    return encodeAndWrite(path, 0, [&](QIODevice &device) { return pngInto(device, image); });
+        return noMemoryFor(path, 0);
+    return encodeAndWrite(path, 0, [&](QIODevice &device) -> ExportResult {
+        if (!pngInto(device, image))
+            return notDrawnAs(path, "PNG");
+        return std::nullopt;
+    });
 }
 
 QImage FigureFile::image(const closeup::FigurePainter &figure, int size, bool withDots)

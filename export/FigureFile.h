@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ExportFailure.h"
+#include "FigureExport.h"
+
 #include <QImage>
 #include <QString>
 
@@ -21,18 +24,19 @@ std::optional<FigureFormat> formatOfFile(const QString &path);
 
 // Writes pictures to files all or nothing (see WholeFile): each picture is made in
 // memory first, so a picture that cannot be made, for want of memory, leaves the
-// file as it was too. Each returns the reason it failed, or an empty string.
+// file as it was too. Each says why it failed, or nothing.
 class FigureFile {
 public:
     // The figure with its caption, size pixels square as a PNG, or a page of about
-    // that size as vector graphics in an SVG or PDF.
-    static QString write(const QString &path, const closeup::FigurePainter &figure, int size, bool withDots);
+    // that size as vector graphics in an SVG or PDF: every export of a figure to a
+    // file comes here.
+    static ExportResult write(const FigureExport &request);
     // An image as it is, pixel for pixel, as a PNG.
-    static QString writePng(const QString &path, const QImage &image);
+    static ExportResult writePng(const QString &path, const QImage &image);
     // The figure with its caption as large as fits one page of the layout, as a PDF:
     // what printing to a file writes.
-    static QString writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
-                             const QPageLayout &layout, int resolution);
+    static ExportResult writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
+                                  const QPageLayout &layout, int resolution);
 
     // The figure with its caption, size pixels square: as an image (a null one where
     // memory is short), or as SVG onto a device (std::bad_alloc where memory is short).
@@ -41,10 +45,6 @@ public:
     static bool writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots);
     // Paints the figure with its caption, square and as large as fits, on a page.
     static void paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots);
-
-    // The reason given when a picture of that size (0: of any size) cannot be held
-    // in memory.
-    static QString noMemoryFor(int size);
 };
 
 } // namespace figureexport

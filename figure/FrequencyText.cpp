@@ -22,11 +22,14 @@ double frequencyFromText(std::string_view text)
     return value;
 }
 
-std::optional<int> wholeFrequency(double value)
+std::optional<FrequencyPair> wholeFrequencies(double a, double b)
 {
-    if (!(value >= 1 && value <= 100) || std::floor(value) != value)
+    const auto isWhole = [](double value) {
+        return value >= Frequencies::lowest && value <= Frequencies::highest && std::floor(value) == value;
+    };
+    if (!isWhole(a) || !isWhole(b))
         return std::nullopt;
-    return int(value);
+    return FrequencyPair{int(a), int(b)};
 }
 
 } // namespace figure

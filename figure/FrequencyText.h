@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Frequencies.h"
+
 #include <optional>
 #include <string_view>
 
@@ -9,8 +11,8 @@ namespace figure {
 // any other text is a type mismatch instead of quietly reading as 0.
 double frequencyFromText(std::string_view text);
 
-// The frequency as a whole number, where it is one from 1 to 100: only such a
-// figure closes, so only its touches can be counted.
-std::optional<int> wholeFrequency(double value);
+// The frequencies as whole numbers, where both are ones a figure may have
+// (Frequencies): only such a figure closes, so only its touches can be counted.
+std::optional<FrequencyPair> wholeFrequencies(double a, double b);
 
 } // namespace figure

@@ -1,6 +1,7 @@
 #include "Lissajous.h"
 
 #include "FigureError.h"
+#include "FigureGeometry.h"
 
 #include <cmath>
 
@@ -10,8 +11,8 @@ namespace {
 
 // Pi to seven decimals, not full precision: the dots depend on it.
 constexpr double pi = 3.1415926;
-constexpr double amplitude = 250;
-constexpr double centre = 500;
+constexpr double amplitude = FigureGeometry::amplitude;
+constexpr double centre = FigureGeometry::centre;
 
 // Tested on each result rather than through the floating-point status flags,
 // which the optimiser is free to reorder or drop.

@@ -6,12 +6,14 @@
 
 namespace figure {
 
-// The curve x = 500 + 250 sin(a t + pi/2), y = 500 + 250 sin(b t), sampled at whole
-// radians t = 0 ... 2000: 2001 dots spread densely over the figure.
+// The curve x = centre + amplitude sin(a t + pi/2), y = centre + amplitude sin(b t)
+// in plot units (FigureGeometry), sampled at whole radians t = 0 ... 2000: 2001 dots
+// spread densely over the figure.
 class Lissajous {
 public:
     static constexpr std::int16_t firstT = 0;
     static constexpr std::int16_t lastT = 2000;
+    static constexpr int dotCount = lastT - firstT + 1;
 
     // The point at t, computed in double precision in a fixed order and rounded to
     // single precision, so that every platform sets the same dots. A non-finite

@@ -2,7 +2,7 @@
 
 namespace figure {
 
-// A point in plot units: 0 to 1000 on both axes, origin top left, y downward.
+// A point in plot units (see FigureGeometry).
 struct PlotPoint {
     float x = 0;
     float y = 0;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 namespace figure {
 
@@ -49,6 +50,14 @@ int TouchPoints::halves(const std::vector<Touch> &touches)
     for (const Touch &touch : touches)
         count += touch.freeEnd ? 1 : 2;
     return count;
+}
+
+FrequencyPair TouchPoints::reading() const
+{
+    const int top = topHalves();
+    const int side = sideHalves();
+    const int common = std::gcd(top, side);
+    return {side / common, top / common};
 }
 
 std::string TouchPoints::countText(int halves)

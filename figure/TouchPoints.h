@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Frequencies.h"
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,8 @@ public:
     // The counts in halves, so that a free end is exact: 3 is one and a half.
     int topHalves() const { return halves(m_top); }
     int sideHalves() const { return halves(m_side); }
+    // What a student reads off: the counts' ratio in lowest terms, top : side = b : a.
+    FrequencyPair reading() const;
 
     // A count in halves as a student writes it: "1", "½", "1½".
     static std::string countText(int halves);

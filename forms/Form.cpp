@@ -3,7 +3,6 @@
 #include "Announcer.h"
 #include "CommandButton.h"
 #include "ListBox.h"
-#include "FigureError.h"
 #include "PictureBox.h"
 #include "QtConversions.h"
 #include "RuntimeErrorBox.h"
@@ -162,10 +161,13 @@ void Form::runHandler(const std::function<void()> &handler)
         handler();
     } catch (const RuntimeError &error) {
         showRuntimeError(this, error);
-    } catch (const figure::FigureError &error) {
-        showRuntimeError(this, RuntimeError::fromFigure(error));
     } catch (const std::bad_alloc &) {
         showRuntimeError(this, RuntimeError::outOfMemory());
+    } catch (const std::exception &error) {
+        const std::optional<RuntimeError> runtimeError = runtimeErrorFor(error);
+        if (!runtimeError)
+            throw;
+        showRuntimeError(this, *runtimeError);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -62,6 +63,13 @@ public:
 
 protected:
     virtual void load() {}
+    // The run-time error that an error of the window's own code is to its user, if it
+    // is one: a window whose handlers call code with errors of its own kind turns them
+    // into run-time errors here. Others go on up.
+    virtual std::optional<RuntimeError> runtimeErrorFor(const std::exception &) const { return std::nullopt; }
+    // Runs a handler as the window runs its event handlers: a run-time error leaves it
+    // at once and is reported, and the window goes on.
+    void runHandler(const std::function<void()> &handler);
     // Tells a screen reader's user what an action changed elsewhere in the window.
     void announce(std::string_view text);
 
@@ -83,7 +91,6 @@ private:
 
     QWidget *lookUp(std::string_view name, std::optional<std::int16_t> index) const;
     void bindClick(QPushButton &button, std::int16_t index, std::function<void(std::int16_t)> handler);
-    void runHandler(const std::function<void()> &handler);
 
     std::vector<Entry> m_controls;
     Announcer *m_announcer;

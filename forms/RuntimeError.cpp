@@ -1,7 +1,5 @@
 #include "RuntimeError.h"
 
-#include "FigureError.h"
-
 namespace forms {
 
 RuntimeError::RuntimeError(int number, const QString &description)
@@ -47,17 +45,6 @@ RuntimeError RuntimeError::invalidPropertyArrayIndex()
 RuntimeError RuntimeError::objectRequired()
 {
     return {424, QStringLiteral("Изисква се обект")};
-}
-
-RuntimeError RuntimeError::fromFigure(const figure::FigureError &error)
-{
-    switch (error.kind()) {
-    case figure::FigureError::Kind::TypeMismatch:
-        return typeMismatch();
-    case figure::FigureError::Kind::Overflow:
-        return overflow();
-    }
-    Q_UNREACHABLE();
 }
 
 } // namespace forms

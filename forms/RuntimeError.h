@@ -4,10 +4,6 @@
 
 #include <stdexcept>
 
-namespace figure {
-class FigureError;
-}
-
 namespace forms {
 
 // A failed operation. It leaves the running event handler at once and is reported
@@ -26,8 +22,6 @@ public:
     static RuntimeError invalidPropertyValue();
     static RuntimeError invalidPropertyArrayIndex();
     static RuntimeError objectRequired();
-    // The run-time error that a failure in the figure's arithmetic is to the user.
-    static RuntimeError fromFigure(const figure::FigureError &error);
 
 private:
     int m_number;

@@ -107,7 +107,7 @@ void tst_ExportActions::printingMakesOnePage()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
-    figureexport::ExportActions::printOn(printer, closeup::FigurePainter(19, 18), true);
+    figureexport::ExportActions::printOn(printer, closeup::FigurePainter({19, 18}), true);
     QFile printed(printer.outputFileName());
     QVERIFY(printed.open(QIODevice::ReadOnly));
     const QByteArray pdf = printed.readAll();
@@ -145,7 +145,7 @@ void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy()
     QFile old(target);
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old picture") > 0);
     old.close();
-    const closeup::FigurePainter figure(19, 18);
+    const closeup::FigurePainter figure({19, 18});
 
     // As under ulimit -f 4, for this process alone and only while it writes.
     rlimit before {};
@@ -158,9 +158,13 @@ void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy()
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(target);
-        said = figureexport::ExportActions::printOn(printer, figure, true);
+        const figureexport::ExportResult failure = figureexport::ExportActions::printOn(printer, figure, true);
+        QVERIFY(failure && failure->file == target);
+        said = failure->systemReason;
     } else {
-        said = messageOf([&] { figureexport::ExportActions::saveFigureAs(m_window.get(), figure, true, target, 1200); });
+        said = messageOf([&] {
+            figureexport::ExportActions::saveFigureAs(m_window.get(), {target, figure.frequencies(), 1200, true});
+        });
     }
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
 

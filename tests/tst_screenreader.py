@@ -143,12 +143,14 @@ STEPS = [
     (["space"], [DRAWN]),
     (["Tab"], ["Изчисти"]),
     (["space"], ["Няма начертана фигура"]),
-    # A failed save: the plot area's menu, then the file dialog's proposal, in a
-    # Pictures folder that cannot be written to.
-    (["Tab", "Tab"], ["Фигура на Лисажу"]),
+    # Drawn again, a failed save: back to the plot area, its menu, then the file
+    # dialog's proposal, in a Pictures folder that cannot be written to.
+    (["shift+Tab"], ["Изведи"]),
+    (["space"], [DRAWN]),
+    (["shift+Tab", "shift+Tab", "shift+Tab"], ["Фигура на Лисажу"]),
     (["Menu", "Up"], ["Запази картината като"]),
     (["Return"], ["Име на файла"]),
-    (["Return"], ["Картината не беше записана във файла /proc/sys/lissajous.png"]),
+    (["Return"], ["Картината не беше записана във файла /proc/sys/lissajous-a2-b3.png"]),
 ]
 
 

@@ -1,14 +1,20 @@
 #include "Korvana.h"
 
 #include "ExportActions.h"
+#include "CloseUpTexts.h"
 #include "ExportTexts.h"
+#include "FigureError.h"
+#include "FigureGeometry.h"
+#include "FigureWords.h"
 #include "FrequencyText.h"
 #include "KorvanaDesign.h"
 #include "KorvanaTexts.h"
 #include "Lissajous.h"
-#include "QtConversions.h"
+#include "Offer.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QShortcut>
 
@@ -33,42 +39,108 @@ Korvana::Korvana(QWidget *parent)
 {
     onClick(Command1, [this](std::int16_t index) { Command1_Click(index); });
 
-    connect(&Picture1, &forms::PictureBox::activated, this, [this] { m_closeUp.open(false); });
     // The plot area's context menu: a closer look, and its picture copied or saved.
-    auto *lookCloser = new QAction(forms::qtText(closeUpAction), &Picture1);
-    connect(lookCloser, &QAction::triggered, this, [this] { m_closeUp.open(false); });
-    auto *copy = new QAction(figureexport::copyText, &Picture1);
-    connect(copy, &QAction::triggered, this,
-            [this] { figureexport::ExportActions::copyPicture(this, Picture1.image().copy()); });
-    auto *save = new QAction(figureexport::saveText, &Picture1);
-    connect(save, &QAction::triggered, this, [this] {
-        figureexport::ExportActions::savePicture(this, Picture1.image().copy(),
-                                                 figureexport::ExportActions::suggestedPath(m_closeUp.figure()));
-    });
-    Picture1.addActions({lookCloser, copy, save});
+    addAction(Picture1, closeUpAction, &Korvana::lookCloser);
+    m_pictureActions = {addAction(Picture1, figureexport::copyText, &Korvana::copyPicture),
+                        addAction(Picture1, figureexport::saveText, &Korvana::savePicture)};
     Picture1.setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(&m_closeUp, &closeup::CloseUp::viewOpened, this,
-            [](closeup::CloseUpView *view) { figureexport::ExportActions::addTo(*view); });
-    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(fullScreen, &QShortcut::activated, this, [this] { m_closeUp.open(true); });
+    connect(&Picture1, &forms::PictureBox::activated, this, &Korvana::lookCloser);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
+            &Korvana::lookCloserFullScreen);
+    connect(&m_closeUp, &closeup::CloseUp::viewOpened, this, &Korvana::offerExportsIn);
+}
+
+QAction *Korvana::addAction(QWidget &widget, const QString &text, void (Korvana::*slot)(),
+                            const QKeySequence &shortcut)
+{
+    auto *action = new QAction(text, &widget);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, slot] { runHandler([this, slot] { (this->*slot)(); }); });
+    widget.addAction(action);
+    return action;
+}
+
+void Korvana::offerExportsIn(closeup::CloseUpView *view)
+{
+    addAction(*view, figureexport::copyText, &Korvana::copyFigure, QKeySequence::Copy);
+    addAction(*view, figureexport::saveText, &Korvana::saveFigure, QKeySequence::Save);
+    addAction(*view, figureexport::printText, &Korvana::printFigure, QKeySequence::Print);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void Korvana::lookCloser()
+{
+    m_closeUp.open(closeup::CloseUp::Mode::Windowed);
+}
+
+void Korvana::lookCloserFullScreen()
+{
+    m_closeUp.open(closeup::CloseUp::Mode::FullScreen);
+}
+
+void Korvana::copyPicture()
+{
+    figureexport::ExportActions::copyPicture(this, Picture1.image().copy());
+}
+
+void Korvana::savePicture()
+{
+    figureexport::ExportActions::savePicture(this, Picture1.image().copy(),
+                                             figureexport::ExportActions::suggestedPath(m_closeUp.figure()));
+}
+
+void Korvana::copyFigure()
+{
+    const closeup::CloseUpView *view = m_closeUp.view();
+    // Where the user selected part of the caption, a copy takes that text.
+    if (const QString selected = view->selectedCaption(); !selected.isEmpty())
+        QGuiApplication::clipboard()->setText(selected);
+    else if (const closeup::FigurePainter *figure = view->figure())
+        figureexport::ExportActions::copyFigure(m_closeUp.view(), *figure, view->showsDots());
+}
+
+void Korvana::saveFigure()
+{
+    if (const closeup::FigurePainter *figure = m_closeUp.view()->figure())
+        figureexport::ExportActions::saveFigure(m_closeUp.view(), *figure, m_closeUp.view()->showsDots());
+}
+
+void Korvana::printFigure()
+{
+    if (const closeup::FigurePainter *figure = m_closeUp.view()->figure())
+        figureexport::ExportActions::printFigure(m_closeUp.view(), *figure, m_closeUp.view()->showsDots());
+}
+
+std::optional<forms::RuntimeError> Korvana::runtimeErrorFor(const std::exception &error) const
+{
+    const auto *figureError = dynamic_cast<const figure::FigureError *>(&error);
+    if (!figureError)
+        return std::nullopt;
+    switch (figureError->kind()) {
+    case figure::FigureError::Kind::TypeMismatch:
+        return forms::RuntimeError::typeMismatch();
+    case figure::FigureError::Kind::Overflow:
+        return forms::RuntimeError::overflow();
+    }
+    Q_UNREACHABLE();
 }
 
 void Korvana::load()
 {
-    List1[0].setListIndex(0);
-    List1[1].setListIndex(2);
-    Picture1.setScaleHeight(1000);
-    Picture1.setScaleWidth(1000);
+    List1[listX].setListIndex(0);
+    List1[listY].setListIndex(2);
+    Picture1.setScaleHeight(float(figure::FigureGeometry::plotSide));
+    Picture1.setScaleWidth(float(figure::FigureGeometry::plotSide));
     ClearPlot();
 }
 
 void Korvana::Command1_Click(std::int16_t index)
 {
     switch (index) {
-    case 0:
+    case drawButton:
         DrawFigure();
         break;
-    case 1:
+    case clearButton:
         ClearPlot();
         break;
     default:
@@ -79,16 +151,23 @@ void Korvana::Command1_Click(std::int16_t index)
 
 void Korvana::DrawFigure()
 {
+    // "No figure" first: a draw that fails part way leaves the dots it set, but no
+    // description, close-up or proposed name of a figure that was never finished.
     Picture1.clear();
-    Picture1.setDescription(emptyPlotDescription);
-    m_closeUp.showNoFigure();
-    const double a = selectedFrequency(List1[0]);
-    const double b = selectedFrequency(List1[1]);
+    showNoFigure();
+    const double a = selectedFrequency(List1[listX]);
+    const double b = selectedFrequency(List1[listY]);
     figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint point) {
         Picture1.setPoint(point.x, point.y, black);
     });
-    Picture1.setDescription(figureDescription(a, b));
-    m_closeUp.showFigure(a, b);
+    if (const std::optional<figure::FrequencyPair> whole = figure::wholeFrequencies(a, b)) {
+        const closeup::FigurePainter figure(*whole);
+        Picture1.setDescription(closeup::figureDescription(*whole, figure.touches()).toStdString());
+        m_closeUp.showFigure(figure);
+    } else {
+        Picture1.setDescription(closeup::figureDescription(a, b).toStdString());
+    }
+    offerPictureActions(true);
 }
 
 void Korvana::ClearPlot()
@@ -96,6 +175,19 @@ void Korvana::ClearPlot()
     Picture1.setDrawWidth(1);
     Picture1.setBackColor(white);
     Picture1.clear();
-    Picture1.setDescription(emptyPlotDescription);
+    showNoFigure();
+}
+
+void Korvana::showNoFigure()
+{
+    Picture1.setDescription(closeup::noFigure.toStdString());
     m_closeUp.showNoFigure();
+    offerPictureActions(false);
+}
+
+void Korvana::offerPictureActions(bool on)
+{
+    // A blank area has nothing to copy or save.
+    for (QAction *action : m_pictureActions)
+        forms::offer(*action, on, closeup::noFigureExplained);
 }

@@ -1,8 +1,11 @@
 #include "KorvanaDesign.h"
 
+#include "Frequencies.h"
+#include "KorvanaIdentity.h"
 #include "KorvanaTexts.h"
 #include "korvana.xpm"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -15,10 +18,39 @@ constexpr forms::Rgb lightOrange{255, 192, 128};
 constexpr forms::Rgb lightGreen{128, 255, 128};
 constexpr forms::Rgb red{255, 0, 0};
 
-constexpr std::array<std::string_view, 19> frequencies = {
-    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10",
-    "11", "12", "13", "14", "15", "16", "17", "18", "19",
-};
+using figure::Frequencies;
+
+// The lists' items: every frequency a figure may have, in decimal.
+constexpr int longestFrequency = 3; // two digits and the terminating zero
+static_assert(Frequencies::highest < 100);
+constexpr auto frequencyDigits = [] {
+    std::array<std::array<char, longestFrequency>, Frequencies::count> texts{};
+    for (int i = 0; i < Frequencies::count; ++i) {
+        const int frequency = Frequencies::lowest + i;
+        auto *digit = texts[i].data();
+        if (frequency >= 10)
+            *digit++ = char('0' + frequency / 10);
+        *digit = char('0' + frequency % 10);
+    }
+    return texts;
+}();
+constexpr auto frequencies = [] {
+    std::array<std::string_view, Frequencies::count> items{};
+    for (int i = 0; i < Frequencies::count; ++i)
+        items[i] = std::string_view(frequencyDigits[i].data());
+    return items;
+}();
+
+// The caption names the homepage first, then the window.
+constexpr auto caption = [] {
+    constexpr std::string_view homepage = korvanaHomepage;
+    constexpr std::string_view name = windowName;
+    std::array<char, homepage.size() + 1 + name.size()> text{};
+    auto end = std::copy(homepage.begin(), homepage.end(), text.begin());
+    *end++ = ' ';
+    std::copy(name.begin(), name.end(), end);
+    return text;
+}();
 
 // In tab order; lengths in twips. The aphorism's box is hidden: it would cover the help.
 // The last column is what a screen reader calls a control that its text does not name.
@@ -37,8 +69,8 @@ const std::array<forms::ControlDesign, 10> controls = {{
 }};
 
 const forms::FormDesign design = {
-    .caption = "https://korvana.example Korvana - измерване на честота",
-    .spokenName = "Korvana - измерване на честота",
+    .caption = std::string_view(caption.data(), caption.size()),
+    .spokenName = windowName,
     .clientWidth = 6990,
     .clientHeight = 6360,
     .backColor = lightBlue,

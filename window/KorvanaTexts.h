@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include <QString>
+
 #include <string_view>
 
 // The help text: ten lines, each ending with CR LF.
@@ -35,11 +36,8 @@ inline constexpr std::string_view aphorism =
     "е, че никой не оценява колко трудно всъщност е \r\n"
     "било. \r\n";
 
-// What a screen reader says the plot area shows: the frequencies and, for whole
-// frequencies, the touches a student counts, e.g. "Фигура на Лисажу за a = 2 и
-// b = 3; допирания: горе 1 и половина, отстрани 1"; a half touch is said in words.
-inline constexpr std::string_view emptyPlotDescription = "Няма начертана фигура";
-std::string figureDescription(double a, double b);
+// The window's name, which its caption gives after the homepage.
+inline constexpr char windowName[] = "Korvana - измерване на честота";
 
 // The plot area's context-menu entry for the close-up view.
-inline constexpr std::string_view closeUpAction = "Разгледай отблизо";
+inline const QString closeUpAction = QStringLiteral("Разгледай отблизо");

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QRgb>
+
+namespace closeup {
+
+// The colours of a painted figure: inks on white paper, the same on the screen, in a
+// file and on a printer.
+struct FigurePalette {
+    static inline const QColor paper = Qt::white;
+    static inline const QColor frame{128, 128, 128};
+    static inline const QColor curve{16, 32, 112};
+    static inline const QColor touch{220, 0, 0};
+    static inline const QColor dot{255, 140, 0};
+    static inline const QColor caption = Qt::black;
+
+    // Every colour a painted figure has: each ink blended with the paper in steps, for
+    // the edges that antialiasing softens. A picture of the figure keeps its look in
+    // this table of fewer than 256 colours.
+    static QList<QRgb> blends();
+};
+
+} // namespace closeup

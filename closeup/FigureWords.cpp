@@ -1,0 +1,51 @@
+#include "FigureWords.h"
+
+#include "CloseUpTexts.h"
+#include "TouchPoints.h"
+
+namespace closeup {
+
+namespace {
+
+QString writtenCount(int halves)
+{
+    return QString::fromStdString(figure::TouchPoints::countText(halves));
+}
+
+// A count of half touches in words: speech-dispatcher turns "1½" into "11⁄2", which
+// a synthesizer reads as eleven and two.
+QString spokenCount(int halves)
+{
+    const QString whole = QString::number(halves / 2);
+    if (halves % 2 == 0)
+        return whole;
+    return halves == 1 ? halfSpoken : andAHalfSpoken.arg(whole);
+}
+
+} // namespace
+
+QString frequenciesLine(figure::FrequencyPair frequencies)
+{
+    return frequenciesFormat.arg(frequencies.a).arg(frequencies.b);
+}
+
+QString countsLine(const figure::TouchPoints &touches)
+{
+    const figure::FrequencyPair reading = touches.reading();
+    return countsFormat.arg(writtenCount(touches.topHalves()), writtenCount(touches.sideHalves()))
+        .arg(reading.b)
+        .arg(reading.a);
+}
+
+QString figureDescription(double a, double b)
+{
+    return figureSpoken.arg(a).arg(b);
+}
+
+QString figureDescription(figure::FrequencyPair frequencies, const figure::TouchPoints &touches)
+{
+    return figureDescription(frequencies.a, frequencies.b)
+           + touchesSpoken.arg(spokenCount(touches.topHalves()), spokenCount(touches.sideHalves()));
+}
+
+} // namespace closeup

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Frequencies.h"
+
+#include <QString>
+
+namespace figure {
+class TouchPoints;
+}
+
+namespace closeup {
+
+// The figure put into words: the two lines of its caption,
+// "Честоти: a = 2 (X), b = 3 (Y)" and "Допирания: горе 1½, отстрани 1 → b : a = 3 : 2",
+// and what a screen reader says of it.
+QString frequenciesLine(figure::FrequencyPair frequencies);
+QString countsLine(const figure::TouchPoints &touches);
+
+// "Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1 и половина, отстрани 1": the
+// touches only where the frequencies make a figure that closes.
+QString figureDescription(double a, double b);
+QString figureDescription(figure::FrequencyPair frequencies, const figure::TouchPoints &touches);
+
+} // namespace closeup

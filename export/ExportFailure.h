@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace figureexport {
+
+// Why a picture did not get where the user sent it: what failed, the file it was for
+// (none for the clipboard or a printer) and, where the system gave one, its reason in
+// its own words. Each side words it for its user: the window in Bulgarian, the
+// command line in English.
+struct ExportFailure {
+    enum class Kind {
+        // The file's ending names no type a figure is written as.
+        UnknownType,
+        // The picture, of side size (0: of any size), does not fit in memory.
+        NoMemory,
+        // Qt could not draw or encode the picture in the format.
+        NotDrawn,
+        // The system refused the file: systemReason says why.
+        NotWritten,
+        // The printer could not be opened, or did not take the page.
+        PrinterNotOpened,
+        PageNotTaken,
+    };
+
+    Kind kind;
+    QString file = {};
+    QString systemReason = {};
+    int size = 0;
+    // For NotDrawn: "PNG", "SVG" or "PDF".
+    QString format = {};
+};
+
+// Nothing when the picture got there.
+using ExportResult = std::optional<ExportFailure>;
+
+} // namespace figureexport

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ExportLimits.h"
+#include "Frequencies.h"
+
+#include <QString>
+
+namespace figureexport {
+
+// A figure to be written to a file: the same request whether the command line or the
+// window's save makes it, so that the two cannot differ. The file's ending gives the
+// type; size is a PNG's side in pixels, or about a vector page's.
+struct FigureExport {
+    QString file;
+    figure::FrequencyPair frequencies;
+    int size = ExportLimits::defaultSide;
+    bool withDots = false;
+};
+
+} // namespace figureexport

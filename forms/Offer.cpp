@@ -1,0 +1,23 @@
+#include "Offer.h"
+
+#include <QAction>
+#include <QString>
+#include <QWidget>
+
+namespace forms {
+
+void offer(QAction &action, bool on, const QString &whyNot)
+{
+    action.setEnabled(on);
+    action.setToolTip(on ? QString() : whyNot);
+    action.setStatusTip(on ? QString() : whyNot);
+}
+
+void offer(QWidget &control, bool on, const QString &whyNot)
+{
+    control.setEnabled(on);
+    control.setToolTip(on ? QString() : whyNot);
+    control.setAccessibleDescription(on ? QString() : whyNot);
+}
+
+} // namespace forms
