@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExportFailure.h"
+
 #include <QString>
 
 namespace commandline {
@@ -36,16 +38,15 @@ inline const QString seeHelp = QStringLiteral("%1 (see %2 --help)");
 inline const QString version = QStringLiteral("%1 %2\n");
 inline const QString noStandardOutput = QStringLiteral("cannot write to standard output: %1");
 
-// Why an export failed; the system's reasons come in its own words.
-// The file, then the reason.
+// Why an export failed: the file, then the reason; the program's own reasons.
 inline const QString notWritten = QStringLiteral("cannot write %1: %2");
-inline const QString unknownType = QStringLiteral("unknown file type");
-inline const QString noMemory = QStringLiteral("not enough memory for the picture");
-// The picture's side.
-inline const QString noMemoryForSize = QStringLiteral("not enough memory for a %1 × %1 picture");
-// The format: PNG, SVG or PDF.
-inline const QString notDrawn = QStringLiteral("the picture could not be drawn as %1");
-inline const QString printerNotOpened = QStringLiteral("the printer could not be opened");
-inline const QString pageNotTaken = QStringLiteral("the printer did not take the page");
+inline const figureexport::ExportFailure::Words reasons = {
+    .unknownType = QStringLiteral("unknown file type"),
+    .noMemory = QStringLiteral("not enough memory for the picture"),
+    .noMemoryForSize = QStringLiteral("not enough memory for a %1 × %1 picture"),
+    .notDrawn = QStringLiteral("the picture could not be drawn as %1"),
+    .printerNotOpened = QStringLiteral("the printer could not be opened"),
+    .pageNotTaken = QStringLiteral("the printer did not take the page"),
+};
 
 } // namespace commandline

@@ -24,7 +24,6 @@
 namespace {
 
 using namespace commandline;
-using figureexport::ExportFailure;
 
 // Writes what the program says: its name first, on stderr, one line with control
 // characters made visible; or text to stdout, with 1 and a line on stderr where
@@ -57,25 +56,6 @@ public:
 private:
     QString m_program;
 };
-
-QString inEnglish(const ExportFailure &failure)
-{
-    switch (failure.kind) {
-    case ExportFailure::Kind::UnknownType:
-        return unknownType;
-    case ExportFailure::Kind::NoMemory:
-        return failure.size > 0 ? noMemoryForSize.arg(failure.size) : noMemory;
-    case ExportFailure::Kind::NotDrawn:
-        return notDrawn.arg(failure.format);
-    case ExportFailure::Kind::NotWritten:
-        return failure.systemReason;
-    case ExportFailure::Kind::PrinterNotOpened:
-        return printerNotOpened;
-    case ExportFailure::Kind::PageNotTaken:
-        return pageNotTaken;
-    }
-    Q_UNREACHABLE();
-}
 
 // Qt makes a runtime folder in /tmp, with a warning, when it starts where
 // XDG_RUNTIME_DIR names none that is the user's alone; an export leaves nothing
@@ -140,7 +120,7 @@ int runExport(const figureexport::FigureExport &request, const Speaker &speaker)
     const figureexport::ExportResult failure = figureexport::FigureFile::write(request);
     qInstallMessageHandler(previous);
     if (failure) {
-        speaker.complain(notWritten.arg(request.file, inEnglish(*failure)));
+        speaker.complain(notWritten.arg(request.file, failure->reason(reasons)));
         return 1;
     }
     return 0;

@@ -19,35 +19,6 @@ namespace closeup {
 
 namespace {
 
-// The figure's square takes this share of the area's shorter side; the rest is room
-// round it for the marks that stand on its edges.
-constexpr double squareShare = 0.88;
-// The line is this many times thinner than the square, so that it thickens with the
-// picture and reads from the back of a room, but never thinner than thinnestLine.
-constexpr double linesAcrossSquare = 110;
-constexpr double thinnestLine = 2;
-// The frame and the program's dots are a third of the line's width, at least a pixel.
-constexpr double fineShare = 1.0 / 3;
-constexpr double finest = 1;
-// Up to 19 touches share an edge, as many as the larger frequency: a mark's radius is
-// the square's side over six times that, so neighbours keep a gap of two radii, and
-// stays between just wider than the line and twice that, to be seen and not cover it.
-constexpr double radiiPerTouch = 6;
-constexpr double smallestMark = 1.1;
-constexpr double largestMark = 2.2;
-constexpr double thinnestMarkLine = 1.5;
-// Enough points that no bend shows as a corner at full-screen size: about 48 for
-// every turn of either coordinate.
-constexpr int segmentsPerTurn = 48;
-constexpr int fewestSegments = 256;
-
-// The caption takes the bottom eighth, two lines of text sized to it, each within all
-// but the margins of the width, and never smaller than the smallest readable size.
-constexpr double captionShare = 1.0 / 8;
-constexpr double captionLineHeights = 3.2;
-constexpr double captionWidthShare = 0.94;
-constexpr int smallestCaptionPixels = 6;
-
 // Qt's angles are in sixteenths of a degree.
 constexpr int degrees = 16;
 
@@ -55,6 +26,22 @@ constexpr int degrees = 16;
 
 // Where the figure's square lies in an area, and how thick its lines are there.
 struct FigurePainter::Layout {
+    // The square takes this share of the area's shorter side; the rest is room round
+    // it for the marks that stand on its edges.
+    static constexpr double squareShare = 0.88;
+    // The line thickens with the picture, to read from the back of a room.
+    static constexpr double linesAcrossSquare = 110;
+    static constexpr double thinnestLine = 2;
+    // The frame and the program's dots: a third of the line, at least a pixel.
+    static constexpr double fineShare = 1.0 / 3;
+    static constexpr double finest = 1;
+    // As many touches as the larger frequency share an edge. A mark's radius is the
+    // side over six times that, leaving neighbours a gap of two radii, but stays
+    // between just wider than the line and twice that, to be seen and not cover it.
+    static constexpr double radiiPerTouch = 6;
+    static constexpr double smallestMark = 1.1;
+    static constexpr double largestMark = 2.2;
+
     explicit Layout(const QRectF &area, int largerFrequency)
     {
         const double side = std::min(area.width(), area.height()) * squareShare;
@@ -80,6 +67,10 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies)
     : m_frequencies(frequencies)
     , m_touches(frequencies.a, frequencies.b)
 {
+    // Enough points that no bend shows as a corner at full-screen size: about 48 for
+    // every turn of either coordinate.
+    constexpr int segmentsPerTurn = 48;
+    constexpr int fewestSegments = 256;
     const auto [a, b] = frequencies;
     const int segments = std::max(fewestSegments, segmentsPerTurn * (a + b));
     m_curve.reserve(std::size_t(segments) + 1);
@@ -146,7 +137,9 @@ void FigurePainter::paintDots(QPainter &painter, const Layout &layout) const
 void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
 {
     // A touch is a filled disc; a free end, which counts half, is a ring half filled,
-    // the line showing through the other half.
+    // the line showing through the other half. The ring is half the line, no thinner
+    // than it shows.
+    constexpr double thinnestMarkLine = 1.5;
     const double radius = layout.markRadius;
     painter.setPen(QPen(FigurePalette::touch, std::max(thinnestMarkLine, layout.lineWidth / 2)));
     for (const auto *edge : {&m_touches.top(), &m_touches.side()}) {
@@ -165,6 +158,8 @@ void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
 
 void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const
 {
+    // The caption takes the bottom eighth.
+    constexpr double captionShare = 1.0 / 8;
     const double captionHeight = area.height() * captionShare;
     const QRectF figureArea(area.left(), area.top(), area.width(), area.height() - captionHeight);
     paint(painter, figureArea, withDots);
@@ -173,16 +168,21 @@ void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool
 
 void FigurePainter::paintCaption(QPainter &painter, const QRectF &area) const
 {
+    // Two lines of text sized to the caption's height, each within all but the margins
+    // of its width, and never below a readable size.
+    constexpr double lineHeights = 3.2;
+    constexpr double widthShare = 0.94;
+    constexpr int smallestPixels = 6;
     painter.save();
     painter.fillRect(area, FigurePalette::paper);
     const QString lines[] = {frequenciesLine(m_frequencies), countsLine(m_touches)};
     QFont font = painter.font();
-    font.setPixelSize(std::max(smallestCaptionPixels, int(area.height() / captionLineHeights)));
+    font.setPixelSize(std::max(smallestPixels, int(area.height() / lineHeights)));
     const QFontMetricsF metrics(font);
     const double widest = std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1]));
-    const double room = area.width() * captionWidthShare;
+    const double room = area.width() * widthShare;
     if (widest > room)
-        font.setPixelSize(std::max(smallestCaptionPixels, int(font.pixelSize() * room / widest)));
+        font.setPixelSize(std::max(smallestPixels, int(font.pixelSize() * room / widest)));
     painter.setFont(font);
     painter.setPen(FigurePalette::caption);
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop, lines[0] + QLatin1Char('\n') + lines[1]);

@@ -29,34 +29,13 @@ namespace {
 // The steps the size dialog's arrows take.
 constexpr int sizeStep = 100;
 
-// Why, in the user's words where the program gives the reason, and in the system's
-// where the system gave it.
-QString reasonOf(const ExportFailure &failure)
-{
-    switch (failure.kind) {
-    case ExportFailure::Kind::UnknownType:
-        return unknownType;
-    case ExportFailure::Kind::NoMemory:
-        return failure.size > 0 ? noMemoryForSize.arg(failure.size) : noMemory;
-    case ExportFailure::Kind::NotDrawn:
-        return notDrawn.arg(failure.format);
-    case ExportFailure::Kind::NotWritten:
-        return failure.systemReason;
-    case ExportFailure::Kind::PrinterNotOpened:
-        return printerNotOpened;
-    case ExportFailure::Kind::PageNotTaken:
-        return pageNotTaken;
-    }
-    Q_UNREACHABLE();
-}
-
 // Says what failed: the file and why, or, where no file was meant, what the user did
 // (the title and the message that takes the reason).
 void report(QWidget *parent, const ExportResult &result, const QString &title, const QString &message)
 {
     if (!result)
         return;
-    const QString reason = forms::quoteControlCharacters(reasonOf(*result));
+    const QString reason = forms::quoteControlCharacters(result->reason(reasons));
     if (result->file.isEmpty())
         QMessageBox::warning(parent, title, message.arg(reason));
     else

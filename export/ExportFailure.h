@@ -25,12 +25,27 @@ struct ExportFailure {
         PageNotTaken,
     };
 
+    // The program's own reasons in one language; the system's come in its words.
+    struct Words {
+        QString unknownType;
+        QString noMemory;
+        // The picture's side.
+        QString noMemoryForSize;
+        // The format.
+        QString notDrawn;
+        QString printerNotOpened;
+        QString pageNotTaken;
+    };
+
     Kind kind;
     QString file = {};
     QString systemReason = {};
     int size = 0;
     // For NotDrawn: "PNG", "SVG" or "PDF".
     QString format = {};
+
+    // Why it failed, in those words.
+    QString reason(const Words &words) const;
 };
 
 // Nothing when the picture got there.

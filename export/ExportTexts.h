@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExportFailure.h"
+
 #include <QString>
 
 namespace figureexport {
@@ -26,14 +28,14 @@ inline const QString notSaved = QStringLiteral("Картината не беше
 inline const QString notCopied = QStringLiteral("Картината не беше копирана.\n\nПричина: %1");
 inline const QString notPrinted = QStringLiteral("Картината не беше отпечатана.\n\nПричина: %1");
 
-// The reasons the program gives itself; the system's own come in its words.
-inline const QString unknownType = QStringLiteral("Името на файла трябва да завършва на .png, .svg или .pdf.");
-inline const QString noMemory = QStringLiteral("Няма достатъчно памет за картината.");
-// The picture's side.
-inline const QString noMemoryForSize = QStringLiteral("Няма достатъчно памет за картина %1 × %1 пиксела.");
-// The format: PNG, SVG or PDF.
-inline const QString notDrawn = QStringLiteral("Картината не можа да бъде изчертана като %1.");
-inline const QString printerNotOpened = QStringLiteral("Принтерът не можа да бъде отворен.");
-inline const QString pageNotTaken = QStringLiteral("Принтерът не прие страницата.");
+// The reasons the program gives itself.
+inline const ExportFailure::Words reasons = {
+    .unknownType = QStringLiteral("Името на файла трябва да завършва на .png, .svg или .pdf."),
+    .noMemory = QStringLiteral("Няма достатъчно памет за картината."),
+    .noMemoryForSize = QStringLiteral("Няма достатъчно памет за картина %1 × %1 пиксела."),
+    .notDrawn = QStringLiteral("Картината не можа да бъде изчертана като %1."),
+    .printerNotOpened = QStringLiteral("Принтерът не можа да бъде отворен."),
+    .pageNotTaken = QStringLiteral("Принтерът не прие страницата."),
+};
 
 } // namespace figureexport
