@@ -29,8 +29,9 @@ public:
     void setDrawWidth(std::int16_t pixels);
     void setBackColor(Rgb colour);
     void clear();
-    // Inline, like the model's: a figure sets 2001 points at once, and a repaint is
-    // asked for only when a point falls outside what is already to be repainted.
+    // Inline, like the model's: a drawing sets thousands of points at once, and a
+    // repaint is asked for only when a point falls outside what is already to be
+    // repainted.
     void setPoint(float x, float y, Rgb colour)
     {
         const PixelRect changed = m_model.setPoint(x, y, colour);

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-// Design data and the figure speak UTF-8 and Rgb; Qt speaks QString and QColor.
+// Design data and the windows' code speak UTF-8 and Rgb; Qt speaks QString and QColor.
 namespace forms {
 
 inline QString qtText(std::string_view text)

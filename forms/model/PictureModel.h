@@ -27,7 +27,7 @@ public:
     // already that colour change: after a clear to the same colour, those drawn since.
     PixelRect clear();
     // Sets the point (x, y), in user units, drawWidth pixels wide. Points outside
-    // the picture are clipped away. Inline: a figure sets 2001 of them at once.
+    // the picture are clipped away. Inline: a drawing sets thousands of them at once.
     PixelRect setPoint(float x, float y, Rgb colour)
     {
         // The position in pixels, in double so that no position inside the picture
