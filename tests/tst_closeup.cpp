@@ -1,15 +1,17 @@
 // The close-up view as the main window opens and feeds it: every way in, following
 // draws and clears, and its keys.
 #include "CloseUpView.h"
-#include "CommandButton.h"
-#include "Korvana.h"
-#include "ListBox.h"
-#include "PictureBox.h"
+#include "FigureCanvas.h"
+#include "FigurePainter.h"
+#include "KorvanaFixture.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QApplication>
 #include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
 #include <QTest>
 #include <QTimer>
 
@@ -27,28 +29,27 @@ private slots:
     void followsDrawsAndClears();
     void f11AndEscapeSwitchFullScreenThenClose();
     void drawsALineNotDots();
+    void aScreenOfAnotherScaleGetsASharpPicture();
 
 private:
-    forms::PictureBox &picture() { return m_window->control<forms::PictureBox>("Picture1"); }
-    void press(std::int16_t button) { m_window->control<forms::CommandButton>("Command1", button).click(); }
+    forms::PictureBox &picture() { return m_korvana.picture(); }
+    void press(std::int16_t button) { m_korvana.button(button).click(); }
     // The open close-up view, if any.
-    closeup::CloseUpView *view() const { return m_window->findChild<closeup::CloseUpView *>(); }
+    closeup::CloseUpView *view() const { return m_korvana.window().findChild<closeup::CloseUpView *>(); }
     // What the view says beneath the figure, as a screen reader reads it.
     QString countsText() const { return view()->findChild<QLabel *>()->text(); }
 
-    std::unique_ptr<Korvana> m_window;
+    KorvanaFixture m_korvana;
 };
 
 void tst_CloseUp::init()
 {
-    m_window = std::make_unique<Korvana>();
-    m_window->start();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(m_korvana.start());
 }
 
 void tst_CloseUp::cleanup()
 {
-    m_window.reset();
+    m_korvana.reset();
 }
 
 void tst_CloseUp::opensEveryWayIn_data()
@@ -74,7 +75,7 @@ void tst_CloseUp::opensEveryWayIn()
     } else if (way == "enter") {
         QTest::keyClick(&picture(), Qt::Key_Return);
     } else if (way == "f11") {
-        QTest::keyClick(&m_window->control<forms::ListBox>("List1", 0), Qt::Key_F11);
+        QTest::keyClick(&m_korvana.list(0), Qt::Key_F11);
     } else {
         // The context menu, from the keyboard; its one entry chosen with Enter once
         // the menu is up.
@@ -92,9 +93,9 @@ void tst_CloseUp::opensEveryWayIn()
         chooser.start(10);
         // Through the window, as the platform delivers keys, not to the widget.
         if (way == "menu")
-            QTest::keyClick(m_window->windowHandle(), Qt::Key_Menu);
+            QTest::keyClick(m_korvana.window().windowHandle(), Qt::Key_Menu);
         else
-            QTest::keyClick(m_window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+            QTest::keyClick(m_korvana.window().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
         QTRY_COMPARE_WITH_TIMEOUT(entry, QStringLiteral("Разгледай отблизо"), 2000);
     }
     QTRY_VERIFY_WITH_TIMEOUT(view() && view()->isVisible(), 2000);
@@ -104,8 +105,8 @@ void tst_CloseUp::opensEveryWayIn()
 
 void tst_CloseUp::followsDrawsAndClears()
 {
-    m_window->control<forms::ListBox>("List1", 0).setListIndex(1);
-    QTest::keyClick(m_window.get(), Qt::Key_F11);
+    m_korvana.list(0).setListIndex(1);
+    QTest::keyClick(&m_korvana.window(), Qt::Key_F11);
     QVERIFY(view());
     QVERIFY2(countsText().startsWith(QStringLiteral("Няма начертана фигура")), qPrintable(countsText()));
     press(0);
@@ -132,7 +133,7 @@ void tst_CloseUp::f11AndEscapeSwitchFullScreenThenClose()
     QTest::keyClick(shown, Qt::Key_Escape);
     // Closed and gone; the main window is as it was.
     QTRY_VERIFY_WITH_TIMEOUT(!shown, 2000);
-    QVERIFY(m_window->isVisible());
+    QVERIFY(m_korvana.window().isVisible());
 }
 
 void tst_CloseUp::drawsALineNotDots()
@@ -149,6 +150,32 @@ void tst_CloseUp::drawsALineNotDots()
         for (int x = 0; x < shown.width(); ++x)
             dark += qGray(shown.pixel(x, y)) < 100;
     QVERIFY2(dark > 20000, qPrintable(QString::number(dark)));
+}
+
+void tst_CloseUp::aScreenOfAnotherScaleGetsASharpPicture()
+{
+    // The test runs on two screens, the second at twice the pixel ratio.
+    if (QGuiApplication::screens().size() < 2)
+        QSKIP("needs the offscreen platform's second screen, at another scale");
+    QScreen *projector = QGuiApplication::screens().at(1);
+    QVERIFY(projector->devicePixelRatio() != QGuiApplication::primaryScreen()->devicePixelRatio());
+    press(0);
+    QTest::keyClick(&picture(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    auto *canvas = view()->findChild<closeup::FigureCanvas *>();
+    (void)canvas->grab();
+
+    view()->windowHandle()->setScreen(projector);
+    view()->move(projector->geometry().topLeft());
+    QTRY_COMPARE(canvas->devicePixelRatioF(), projector->devicePixelRatio());
+    const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // What the figure is at that scale, painted afresh.
+    QImage sharp(shown.size(), QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(projector->devicePixelRatio());
+    QPainter painter(&sharp);
+    closeup::FigurePainter({1, 3}).paint(painter, canvas->rect(), false);
+    painter.end();
+    QCOMPARE(shown, sharp);
 }
 
 QTEST_MAIN(tst_CloseUp)

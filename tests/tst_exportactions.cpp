@@ -1,19 +1,24 @@
 // Copying and printing as a user does it from the close-up view and the plot area,
 // on the offscreen platform's clipboard and a PDF printer.
 #include "CloseUpView.h"
-#include "CommandButton.h"
 #include "ExportActions.h"
 #include "FigurePainter.h"
-#include "Korvana.h"
-#include "PictureBox.h"
+#include "KorvanaFixture.h"
+#include "ModalBox.h"
 #include "ReferencePicture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,18 +32,30 @@
 
 namespace {
 
-// What the message box that act shows says; the box is then closed, as a user would.
-QString messageOf(const std::function<void()> &act)
+// Runs act, answering every modal dialog it opens with answer, as a user would; the
+// watch ends here, so it never acts in a later test.
+void answeringDialogs(const std::function<void()> &act, const std::function<void(QWidget &)> &answer)
 {
-    QString said;
-    QTimer::singleShot(0, [&said] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            said = box->text();
-            box->accept();
-        }
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            answer(*dialog);
     });
+    watch.start();
     act();
-    return said;
+}
+
+// Whether the picture has a pixel of the colour: the dots' orange marks a picture
+// with the program's dots laid over the line.
+bool hasColour(const QImage &picture, QRgb colour)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if ((rgb.pixel(x, y) & 0xffffff) == (colour & 0xffffff))
+                return true;
+    return false;
 }
 
 } // namespace
@@ -51,38 +68,54 @@ private slots:
     void cleanup();
 
     void copyInTheViewGivesTheCaptionedPicture();
+    void copyTakesTheDotsWhenTicked_data();
+    void copyTakesTheDotsWhenTicked();
+    void copyInTheCaptionTakesItsSelectedText();
     void copyOnThePlotAreaGivesItsDotsExactly();
+    void nothingDrawnLeavesNothingToTakeOut();
+    void saveFromTheViewWritesTheChosenType_data();
+    void saveFromTheViewWritesTheChosenType();
     void printingMakesOnePage();
+    void aFailedPrintSaysWhichFileAndWhy();
     void aFailedSaveSaysWhichFileAndWhy();
+    void aSavedPictureTakesThePngEnding();
     void aFailedWriteKeepsTheOldFileAndSaysWhy_data();
     void aFailedWriteKeepsTheOldFileAndSaysWhy();
 
 private:
-    forms::PictureBox &picture() { return m_window->control<forms::PictureBox>("Picture1"); }
+    // Draws the figure selected at the start, 1 : 3, and opens the view on it.
+    closeup::CloseUpView &drawAndLookCloser();
 
-    std::unique_ptr<Korvana> m_window;
+    KorvanaFixture m_korvana;
+    QTemporaryDir m_folder;
 };
 
 void tst_ExportActions::init()
 {
     QGuiApplication::clipboard()->clear();
-    m_window = std::make_unique<Korvana>();
-    m_window->start();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->control<forms::CommandButton>("Command1", 0).click();
+    QVERIFY(m_korvana.start());
 }
 
 void tst_ExportActions::cleanup()
 {
-    m_window.reset();
+    m_korvana.reset();
+}
+
+closeup::CloseUpView &tst_ExportActions::drawAndLookCloser()
+{
+    m_korvana.button(0).click();
+    QTest::keyClick(&m_korvana.picture(), Qt::Key_Return);
+    auto *view = m_korvana.window().findChild<closeup::CloseUpView *>();
+    Q_ASSERT(view);
+    // Its shortcuts work once it is the active window.
+    if (!QTest::qWaitFor([view] { return QApplication::activeWindow() == view; }))
+        qWarning("the view never became the active window");
+    return *view;
 }
 
 void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture()
 {
-    QTest::keyClick(&picture(), Qt::Key_Return);
-    auto *view = m_window->findChild<closeup::CloseUpView *>();
-    QVERIFY(view);
-    QTRY_COMPARE(QApplication::activeWindow(), view);
+    closeup::CloseUpView *view = &drawAndLookCloser();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied);
@@ -90,9 +123,121 @@ void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture()
     QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<svg"));
 }
 
+void tst_ExportActions::copyTakesTheDotsWhenTicked_data()
+{
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("dots ticked") << true;
+    QTest::newRow("line alone") << false;
+}
+
+void tst_ExportActions::copyTakesTheDotsWhenTicked()
+{
+    QFETCH(bool, ticked);
+    closeup::CloseUpView &view = drawAndLookCloser();
+    view.findChild<QCheckBox *>()->setChecked(ticked);
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(hasColour(QGuiApplication::clipboard()->image(), qRgb(255, 140, 0)), ticked);
+}
+
+void tst_ExportActions::copyInTheCaptionTakesItsSelectedText()
+{
+    closeup::CloseUpView &view = drawAndLookCloser();
+    auto *caption = view.findChild<QLabel *>();
+    caption->setFocus();
+    caption->setSelection(0, 7);
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Честоти"));
+    QVERIFY(QGuiApplication::clipboard()->image().isNull());
+
+    // Elsewhere in the view, the copy is the picture again.
+    view.findChild<QCheckBox *>()->setFocus();
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(1200, 1200));
+}
+
+void tst_ExportActions::nothingDrawnLeavesNothingToTakeOut()
+{
+    // The window starts blank; the view opened on it offers nothing for a figure.
+    QTest::keyClick(&m_korvana.picture(), Qt::Key_Return);
+    auto *view = m_korvana.window().findChild<closeup::CloseUpView *>();
+    QVERIFY(view);
+    QTRY_COMPARE(QApplication::activeWindow(), view);
+    const auto offered = [&] {
+        QList<QObject *> off;
+        for (QAction *action : m_korvana.picture().actions() + view->actions())
+            if (!action->isEnabled() && action->toolTip().startsWith(QStringLiteral("Няма начертана фигура")))
+                off << action;
+        auto *dots = view->findChild<QCheckBox *>();
+        if (!dots->isEnabled() && dots->accessibleDescription().startsWith(QStringLiteral("Няма начертана фигура")))
+            off << dots;
+        return off.size();
+    };
+    // Copy and save on the plot area; copy, save, print and the dots box in the view.
+    QCOMPARE(offered(), 6);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QGuiApplication::clipboard()->image().isNull());
+
+    m_korvana.button(0).click();
+    QCOMPARE(offered(), 0);
+    m_korvana.button(1).click();
+    QCOMPARE(offered(), 6);
+}
+
+void tst_ExportActions::saveFromTheViewWritesTheChosenType_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");
+    const QString png = QStringLiteral("Изображение PNG (*.png)");
+    const QString svg = QStringLiteral("Векторна графика SVG (*.svg)");
+    const QString pdf = QStringLiteral("Документ PDF (*.pdf)");
+    QTest::newRow("PNG, no ending typed") << png << "figure" << 300 << "figure.png" << QByteArray("\x89PNG");
+    QTest::newRow("SVG, no ending typed") << svg << "figure" << 0 << "figure.svg" << QByteArray("<?xml");
+    QTest::newRow("PDF, no ending typed") << pdf << "figure" << 0 << "figure.pdf" << QByteArray("%PDF");
+    QTest::newRow("the typed ending wins") << png << "figure.pdf" << 0 << "figure.pdf" << QByteArray("%PDF");
+    QTest::newRow("size dialog cancelled") << png << "figure" << -1 << "" << QByteArray();
+}
+
+void tst_ExportActions::saveFromTheViewWritesTheChosenType()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, typed);
+    QFETCH(int, size);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    const QTemporaryDir folder;
+    closeup::CloseUpView &view = drawAndLookCloser();
+    int sizeAsked = 0;
+    answeringDialogs([&] { QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier); }, [&](QWidget &dialog) {
+        if (auto *files = qobject_cast<QFileDialog *>(&dialog)) {
+            // Typed into the name field, as a user does, after choosing the type.
+            files->selectNameFilter(type);
+            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(folder.filePath(typed));
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (auto *input = qobject_cast<QInputDialog *>(&dialog)) {
+            ++sizeAsked;
+            input->setIntValue(size);
+            size > 0 ? input->accept() : input->reject();
+        }
+    });
+    QCOMPARE(sizeAsked, type.contains(QLatin1String("PNG")) && !typed.endsWith(QLatin1String(".pdf")) ? 1 : 0);
+    const QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList{written});
+    if (written.isEmpty())
+        return;
+    QFile file(folder.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(start));
+    if (size > 0)
+        QCOMPARE(QImage(file.fileName()).size(), QSize(size, size));
+}
+
 void tst_ExportActions::copyOnThePlotAreaGivesItsDotsExactly()
 {
-    const QList<QAction *> menu = picture().actions();
+    m_korvana.button(0).click();
+    const QList<QAction *> menu = m_korvana.picture().actions();
     const auto copy = std::find_if(menu.begin(), menu.end(),
                                    [](QAction *a) { return a->text() == QStringLiteral("Копирай картината"); });
     QVERIFY(copy != menu.end());
@@ -107,7 +252,7 @@ void tst_ExportActions::printingMakesOnePage()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
-    figureexport::ExportActions::printOn(printer, closeup::FigurePainter({19, 18}), true);
+    QVERIFY(!figureexport::ExportActions::printOn(printer, closeup::FigurePainter({19, 18}), true));
     QFile printed(printer.outputFileName());
     QVERIFY(printed.open(QIODevice::ReadOnly));
     const QByteArray pdf = printed.readAll();
@@ -115,16 +260,46 @@ void tst_ExportActions::printingMakesOnePage()
     QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
 }
 
+void tst_ExportActions::aFailedPrintSaysWhichFileAndWhy()
+{
+    // Printed to a PDF file in a folder that is not there, through the print dialog.
+    closeup::CloseUpView &view = drawAndLookCloser();
+    const QString target = m_folder.filePath(QStringLiteral("gone/printed.pdf"));
+    QString said;
+    answeringDialogs([&] { QTest::keyClick(&view, Qt::Key_P, Qt::ControlModifier); }, [&](QWidget &dialog) {
+        if (auto *print = qobject_cast<QPrintDialog *>(&dialog)) {
+            print->printer()->setOutputFormat(QPrinter::PdfFormat);
+            print->printer()->setOutputFileName(target);
+            // As the dialog's Print button ends it, but with the printer set up here.
+            print->done(QDialog::Accepted);
+        } else if (auto *box = qobject_cast<QMessageBox *>(&dialog)) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    QVERIFY2(said.contains(QDir::toNativeSeparators(target)), qPrintable(said));
+    QVERIFY2(said.contains(QString::fromLocal8Bit(std::strerror(ENOENT))), qPrintable(said));
+    QVERIFY(!QFile::exists(target));
+}
+
 void tst_ExportActions::aFailedSaveSaysWhichFileAndWhy()
 {
     // The user has chosen a file in a folder that is not there.
-    QTemporaryDir folder;
-    const QString target = folder.filePath(QStringLiteral("gone/figure.png"));
-    const QString said = messageOf(
-        [&] { figureexport::ExportActions::savePictureAs(m_window.get(), QImage(4, 4, QImage::Format_RGB32), target); });
+    const QString target = m_folder.filePath(QStringLiteral("gone/figure.png"));
+    const QString said = modalBoxText([&] {
+                             figureexport::ExportActions::savePictureAs(&m_korvana.window(),
+                                                                        QImage(4, 4, QImage::Format_RGB32), target);
+                         }).value_or(QString());
     QVERIFY2(said.contains(QDir::toNativeSeparators(target)), qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("не беше записана")), qPrintable(said));
     QVERIFY(!QFile::exists(target));
+}
+
+void tst_ExportActions::aSavedPictureTakesThePngEnding()
+{
+    const QString typed = m_folder.filePath(QStringLiteral("plot"));
+    figureexport::ExportActions::savePictureAs(&m_korvana.window(), QImage(4, 4, QImage::Format_RGB32), typed);
+    QCOMPARE(QImage(typed + QStringLiteral(".png")).size(), QSize(4, 4));
 }
 
 void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy_data()
@@ -162,9 +337,10 @@ void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy()
         QVERIFY(failure && failure->file == target);
         said = failure->systemReason;
     } else {
-        said = messageOf([&] {
-            figureexport::ExportActions::saveFigureAs(m_window.get(), {target, figure.frequencies(), 1200, true});
-        });
+        said = modalBoxText([&] {
+                   figureexport::ExportActions::saveFigureAs(&m_korvana.window(),
+                                                             {target, figure.frequencies(), 1200, true});
+               }).value_or(QString());
     }
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
 

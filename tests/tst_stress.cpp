@@ -1,9 +1,5 @@
 #include "AddressSanitized.h"
-#include "CommandButton.h"
-#include "Korvana.h"
-#include "ListBox.h"
-#include "Lissajous.h"
-#include "PictureBox.h"
+#include "KorvanaFixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -35,14 +31,13 @@ private slots:
 
 void tst_Stress::tenThousandDrawsAndClearsHoldTheirMemory()
 {
-    Korvana window;
-    window.start();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto &listA = window.control<forms::ListBox>("List1", 0);
-    auto &listB = window.control<forms::ListBox>("List1", 1);
-    auto &draw = window.control<forms::CommandButton>("Command1", 0);
-    auto &clear = window.control<forms::CommandButton>("Command1", 1);
-    const forms::PictureModel &area = window.control<forms::PictureBox>("Picture1").model();
+    KorvanaFixture korvana;
+    QVERIFY(korvana.start());
+    auto &listA = korvana.list(0);
+    auto &listB = korvana.list(1);
+    auto &draw = korvana.button(0);
+    auto &clear = korvana.button(1);
+    const forms::PictureModel &area = korvana.picture().model();
 
     constexpr int cycles = 10000;
     constexpr int warmUp = 100;

@@ -2,24 +2,49 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <numeric>
+#include <ranges>
+
 class tst_TouchPoints : public QObject {
     Q_OBJECT
 
 private slots:
-    void countsGiveTheRatioForEveryPair();
+    void everyPairTouchesOnTheCurveAsTheRatioSays();
     void handCheckedFigures_data();
     void handCheckedFigures();
 };
 
-void tst_TouchPoints::countsGiveTheRatioForEveryPair()
+void tst_TouchPoints::everyPairTouchesOnTheCurveAsTheRatioSays()
 {
-    // What the oscilloscope method rests on: top touches : side touches = b : a.
+    using std::numbers::pi;
+    // x = cos(a t), y = sin(b t) is the curve of a / g and b / g, g their greatest
+    // common divisor, passed g times. It is open, traced there and back between two
+    // corners, exactly when a / g is even, and then passes each touch twice. So the top
+    // has b / g touches and the side a / g, halved for an open figure: top : side = b : a.
     for (int a = 1; a <= 19; ++a) {
         for (int b = 1; b <= 19; ++b) {
+            const int g = std::gcd(a, b);
+            const int halves = (a / g) % 2 == 0 ? 1 : 2;
             const figure::TouchPoints touches(a, b);
-            if (touches.topHalves() * a != touches.sideHalves() * b)
-                QFAIL(qPrintable(QStringLiteral("%1 : %2 gives top %3, side %4 halves")
-                                     .arg(a).arg(b).arg(touches.topHalves()).arg(touches.sideHalves())));
+            const QString pair = QStringLiteral("%1 : %2").arg(a).arg(b);
+            QVERIFY2(touches.topHalves() == b / g * halves && touches.sideHalves() == a / g * halves, qPrintable(pair));
+            // On the top edge the curve is where sin(b t) = -1, at t = (3 pi / 2 + 2 pi k) / b,
+            // on the right edge where cos(a t) = 1, at t = 2 pi k / a. A touch is an end
+            // exactly where it is a corner.
+            const auto same = [](double u, double v) { return std::abs(u - v) < 1e-9; };
+            for (const figure::TouchPoints::Touch &touch : touches.top()) {
+                const auto there = [&](int k) { return same(std::cos(a * (1.5 * pi + 2 * pi * k) / b), touch.x); };
+                QVERIFY2(same(touch.y, -1) && std::ranges::any_of(std::views::iota(0, b), there), qPrintable(pair));
+                QCOMPARE(touch.freeEnd, same(std::abs(touch.x), 1));
+            }
+            for (const figure::TouchPoints::Touch &touch : touches.side()) {
+                const auto there = [&](int k) { return same(std::sin(b * 2 * pi * k / a), touch.y); };
+                QVERIFY2(same(touch.x, 1) && std::ranges::any_of(std::views::iota(0, a), there), qPrintable(pair));
+                QCOMPARE(touch.freeEnd, same(std::abs(touch.y), 1));
+            }
         }
     }
 }
@@ -50,13 +75,9 @@ void tst_TouchPoints::handCheckedFigures()
     QCOMPARE(QString::fromStdString(figure::TouchPoints::countText(touches.topHalves())), top);
     QCOMPARE(QString::fromStdString(figure::TouchPoints::countText(touches.sideHalves())), side);
     int ends = 0;
-    for (const auto *edge : {&touches.top(), &touches.side()}) {
-        for (const figure::TouchPoints::Touch &touch : *edge) {
+    for (const auto *edge : {&touches.top(), &touches.side()})
+        for (const figure::TouchPoints::Touch &touch : *edge)
             ends += touch.freeEnd;
-            // Each lies on its edge and on the curve's square.
-            QVERIFY(std::abs(touch.x) <= 1 + 1e-12 && std::abs(touch.y) <= 1 + 1e-12);
-        }
-    }
     QCOMPARE(ends, freeEnds);
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CommandButton.h"
+#include "Korvana.h"
+#include "ListBox.h"
+#include "PictureBox.h"
+
+#include <QTest>
+
+#include <cstdint>
+#include <memory>
+
+// A fresh Korvana window for each test, started as the program starts it, and its
+// controls by the names its handlers use.
+class KorvanaFixture {
+public:
+    // Makes and shows a new window in place of any earlier one; false if it never
+    // came up and took the focus.
+    [[nodiscard]] bool start()
+    {
+        m_window = std::make_unique<Korvana>();
+        m_window->start();
+        return QTest::qWaitForWindowExposed(m_window.get()) && QTest::qWaitForWindowActive(m_window.get());
+    }
+    void reset() { m_window.reset(); }
+
+    Korvana &window() const { return *m_window; }
+    forms::ListBox &list(std::int16_t index) const { return m_window->control<forms::ListBox>("List1", index); }
+    forms::CommandButton &button(std::int16_t index) const
+    {
+        return m_window->control<forms::CommandButton>("Command1", index);
+    }
+    forms::PictureBox &picture() const { return m_window->control<forms::PictureBox>("Picture1"); }
+
+private:
+    std::unique_ptr<Korvana> m_window;
+};

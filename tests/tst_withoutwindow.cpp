@@ -1,0 +1,275 @@
+// korvana's command line end to end, as a teacher's script would run it: without a
+// display, every export format, and every kind of bad input refused with nothing
+// written.
+#include <QFile>
+#include <QImage>
+#include <QLineF>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include <unistd.h>
+
+namespace {
+
+struct Run {
+    int status;
+    QString errors;
+    QString output;
+};
+
+// korvana with the arguments, where no display can be reached, in a login session's
+// environment otherwise, with its runtime folder.
+Run korvana(const QStringList &arguments, const QString &runtime, const QStringList &wrapper = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+    process.setProcessEnvironment(environment);
+    const QString program = qEnvironmentVariable("KORVANA");
+    if (wrapper.isEmpty())
+        process.start(program, arguments);
+    else
+        process.start(wrapper.first(), wrapper.mid(1) + QStringList{program} + arguments);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return {-1, QStringLiteral("did not finish"), {}};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
+            QString::fromLocal8Bit(process.readAllStandardOutput())};
+}
+
+bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < 160;
+}
+
+} // namespace
+
+class tst_WithoutWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void helpAndVersionNeedNoDisplay();
+    void exportsEveryFormat_data();
+    void exportsEveryFormat();
+    void pngShowsTheCurveThroughItsTouches_data();
+    void pngShowsTheCurveThroughItsTouches();
+    void badInputIsRefusedAndWritesNothing_data();
+    void badInputIsRefusedAndWritesNothing();
+    void aFailedWriteLeavesTheOldFile();
+
+private:
+    Run korvana(const QStringList &arguments, const QStringList &wrapper = {}) const
+    {
+        return ::korvana(arguments, m_runtime.path(), wrapper);
+    }
+
+    QTemporaryDir m_folder;
+    QTemporaryDir m_runtime;
+};
+
+void tst_WithoutWindow::initTestCase()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("KORVANA"), "KORVANA names the program to test");
+    QVERIFY(m_folder.isValid() && m_runtime.isValid());
+}
+
+void tst_WithoutWindow::helpAndVersionNeedNoDisplay()
+{
+    const Run version = korvana({"--version"});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.output, QStringLiteral("Korvana %1\n").arg(qEnvironmentVariable("KORVANA_VERSION")));
+    const Run help = korvana({"--help"});
+    QCOMPARE(help.status, 0);
+    for (const char *option : {"--export", "--size", "--dots", "-x", "-y"})
+        QVERIFY2(help.output.contains(QLatin1String(option)), option);
+}
+
+void tst_WithoutWindow::exportsEveryFormat_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<bool>("dots");
+    for (const char *format : {"png", "svg", "pdf"}) {
+        QTest::addRow("%s 2:3", format) << format << 2 << 3 << false;
+        QTest::addRow("%s 19:18 with dots", format) << format << 19 << 18 << true;
+    }
+}
+
+void tst_WithoutWindow::exportsEveryFormat()
+{
+    QFETCH(QString, format);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(bool, dots);
+    const QString file = m_folder.filePath(QStringLiteral("figure-%1-%2.%3").arg(a).arg(b).arg(format));
+    QStringList arguments{"--export", file, "-x", QString::number(a), "-y", QString::number(b), "--size", "600"};
+    if (dots)
+        arguments << "--dots";
+    const Run run = korvana(arguments);
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.status, 0);
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    // The dots are the one orange, (255, 140, 0), in the picture.
+    if (format == "png") {
+        const QImage picture = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(picture.size(), QSize(600, 600));
+        bool orange = false;
+        for (int y = 0; y < picture.height() && !orange; ++y)
+            for (int x = 0; x < picture.width() && !orange; ++x)
+                orange = picture.pixel(x, y) == qRgb(255, 140, 0);
+        QCOMPARE(orange, dots);
+    } else if (format == "svg") {
+        QCOMPARE(bytes.contains("#ff8c00"), dots);
+        QXmlStreamReader svg(bytes);
+        int paths = 0;
+        while (!svg.atEnd())
+            paths += svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("path");
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QVERIFY(paths > 0);
+    } else {
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+    }
+}
+
+void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::newRow("2:3") << 2 << 3;
+    QTest::newRow("19:18") << 19 << 18;
+}
+
+void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    const QString file = m_folder.filePath(QStringLiteral("curve-%1-%2.png").arg(a).arg(b));
+    QCOMPARE(korvana({"--export", file, "-x", QString::number(a), "-y", QString::number(b)}).status, 0);
+    const QImage image(file);
+    QCOMPARE(image.size(), QSize(1200, 1200));
+    QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
+
+    // Where the curve is: the box of the line's dark blue, its extremes at the
+    // square's edges. Every point of the ideal curve must be on ink there: a line with
+    // no gap.
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).blue() > 80 && qRed(image.pixel(x, y)) < 60)
+                box |= QRect(x, y, 1, 1);
+    QVERIFY(box.width() > 600 && std::abs(box.width() - box.height()) <= 2);
+    const QPointF centre = QRectF(box).center();
+    const double half = box.width() / 2.0 - 3; // less half the line's width
+    const auto pixelOf = [&](QPointF point) { return (centre + point * half).toPoint(); };
+    const auto near = [&](QPointF point, bool (*isColour)(QRgb)) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (isColour(image.pixel(pixelOf(point) + QPoint(dx, dy))))
+                    return true;
+        return false;
+    };
+    // Where y turns, at the top edge, or x does, at the right edge, the curve touches
+    // its square: a red mark must be there, and no red anywhere else.
+    const auto curveAt = [&](int i) {
+        const double t = 2 * std::numbers::pi * i / 20000;
+        return QPointF(std::cos(a * t), std::sin(b * t));
+    };
+    const auto isRed = [](QRgb pixel) { return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90; };
+    QList<QPointF> touches;
+    for (int i = 0; i < 20000; ++i) {
+        const QPointF before = curveAt(i - 1), here = curveAt(i), after = curveAt(i + 1);
+        if (!near(here, isInk))
+            QFAIL(qPrintable(QStringLiteral("a gap in the line at (%1, %2)").arg(here.x()).arg(here.y())));
+        if ((here.y() <= before.y() && here.y() < after.y()) || (here.x() >= before.x() && here.x() > after.x()))
+            touches += here;
+    }
+    QVERIFY(!touches.isEmpty());
+    for (const QPointF &touch : touches)
+        QVERIFY2(near(touch, isRed), qPrintable(QStringLiteral("no mark at (%1, %2)").arg(touch.x()).arg(touch.y())));
+    // At this size a mark's radius is well under 30 pixels.
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const auto closeBy = [&](QPointF touch) { return QLineF(pixelOf(touch), QPoint(x, y)).length() < 30; };
+            if (isRed(image.pixel(x, y)) && std::none_of(touches.begin(), touches.end(), closeBy))
+                QFAIL(qPrintable(QStringLiteral("a stray mark at (%1, %2)").arg(x).arg(y)));
+        }
+    }
+}
+
+void tst_WithoutWindow::badInputIsRefusedAndWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString file = QStringLiteral("FILE.png");
+    QTest::newRow("a of 0") << QStringList{"--export", file, "-x", "0", "-y", "3"};
+    QTest::newRow("b of 20") << QStringList{"--export", file, "-x", "2", "-y", "20"};
+    QTest::newRow("a not whole") << QStringList{"--export", file, "-x", "2.5", "-y", "3"};
+    QTest::newRow("b a word") << QStringList{"--export", file, "-x", "2", "-y", "три"};
+    QTest::newRow("no b") << QStringList{"--export", file, "-x", "2"};
+    QTest::newRow("no value for a") << QStringList{"--export", file, "-y", "3", "-x"};
+    QTest::newRow("unknown ending") << QStringList{"--export", "FILE.jpg", "-x", "2", "-y", "3"};
+    QTest::newRow("no ending") << QStringList{"--export", "FILE", "-x", "2", "-y", "3"};
+    QTest::newRow("size 15") << QStringList{"--export", file, "-x", "2", "-y", "3", "--size", "15"};
+    QTest::newRow("size 8193") << QStringList{"--export", file, "-x", "2", "-y", "3", "--size", "8193"};
+    QTest::newRow("unknown option") << QStringList{"--export", file, "-x", "2", "-y", "3", "--colour"};
+    QTest::newRow("frequency without export") << QStringList{"-x", "2"};
+}
+
+void tst_WithoutWindow::badInputIsRefusedAndWritesNothing()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir folder;
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE")), folder.filePath(QStringLiteral("out")));
+    const Run run = korvana(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.errors.trimmed().count(QLatin1Char('\n')), 0);
+    QVERIFY(run.errors.startsWith(QStringLiteral("korvana: ")));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void tst_WithoutWindow::aFailedWriteLeavesTheOldFile()
+{
+    // A folder that may not be written to, holding an old picture: root may write
+    // anywhere, so as root the export runs as the unprivileged user nobody.
+    QTemporaryDir folder;
+    QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                     | QFileDevice::ExeOther | QFileDevice::ReadGroup
+                                                     | QFileDevice::ExeGroup | QFileDevice::WriteOwner));
+    const QString old = folder.filePath(QStringLiteral("old.png"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("the old picture");
+    file.close();
+    QStringList wrapper;
+    if (geteuid() == 0 && QStandardPaths::findExecutable("setpriv").isEmpty())
+        QSKIP("as root, needs setpriv (util-linux) to write as another user");
+    if (geteuid() == 0)
+        wrapper = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+    else
+        QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    const Run run = korvana({"--export", old, "-x", "2", "-y", "3"}, wrapper);
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.errors.contains(old), qPrintable(run.errors));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("the old picture"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"old.png"});
+    const Run missingFolder = korvana({"--export", folder.filePath("no/such/folder.png"), "-x", "2", "-y", "3"});
+    QCOMPARE(missingFolder.status, 1);
+}
+
+QTEST_GUILESS_MAIN(tst_WithoutWindow)
+#include "tst_withoutwindow.moc"
