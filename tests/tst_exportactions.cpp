@@ -67,9 +67,8 @@ private slots:
     void init();
     void cleanup();
 
+    void copyInTheViewGivesTheCaptionedPicture_data();
     void copyInTheViewGivesTheCaptionedPicture();
-    void copyTakesTheDotsWhenTicked_data();
-    void copyTakesTheDotsWhenTicked();
     void copyInTheCaptionTakesItsSelectedText();
     void copyOnThePlotAreaGivesItsDotsExactly();
     void nothingDrawnLeavesNothingToTakeOut();
@@ -113,30 +112,25 @@ closeup::CloseUpView &tst_ExportActions::drawAndLookCloser()
     return *view;
 }
 
+void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture_data()
+{
+    QTest::addColumn<bool>("dots");
+    QTest::newRow("the line alone") << false;
+    QTest::newRow("with the dots ticked") << true;
+}
+
 void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture()
 {
-    closeup::CloseUpView *view = &drawAndLookCloser();
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QFETCH(bool, dots);
+    closeup::CloseUpView &view = drawAndLookCloser();
+    view.findChild<QCheckBox *>()->setChecked(dots);
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied);
-    QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(1200, 1200));
+    const QImage image = qvariant_cast<QImage>(copied->imageData());
+    QCOMPARE(image.size(), QSize(1200, 1200));
+    QCOMPARE(hasColour(image, qRgb(255, 140, 0)), dots);
     QVERIFY(copied->data(QStringLiteral("image/svg+xml")).contains("<svg"));
-}
-
-void tst_ExportActions::copyTakesTheDotsWhenTicked_data()
-{
-    QTest::addColumn<bool>("ticked");
-    QTest::newRow("dots ticked") << true;
-    QTest::newRow("line alone") << false;
-}
-
-void tst_ExportActions::copyTakesTheDotsWhenTicked()
-{
-    QFETCH(bool, ticked);
-    closeup::CloseUpView &view = drawAndLookCloser();
-    view.findChild<QCheckBox *>()->setChecked(ticked);
-    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(hasColour(QGuiApplication::clipboard()->image(), qRgb(255, 140, 0)), ticked);
 }
 
 void tst_ExportActions::copyInTheCaptionTakesItsSelectedText()
@@ -222,7 +216,7 @@ void tst_ExportActions::saveFromTheViewWritesTheChosenType()
             size > 0 ? input->accept() : input->reject();
         }
     });
-    QCOMPARE(sizeAsked, type.contains(QLatin1String("PNG")) && !typed.endsWith(QLatin1String(".pdf")) ? 1 : 0);
+    QCOMPARE(sizeAsked, size != 0 ? 1 : 0);
     const QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList{written});
     if (written.isEmpty())
