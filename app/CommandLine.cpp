@@ -79,21 +79,22 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
     for (const auto &[option, frequency] : {std::pair{&options.x, &request.frequencies.a}, {&options.y, &request.frequencies.b}}) {
         const QString name = option->names().constFirst();
         const QString text = parser.value(*option);
+        // Filled in one call: a value is the user's, and a % in it is no place marker.
+        const QString lowest = QString::number(Frequencies::lowest);
+        const QString highest = QString::number(Frequencies::highest);
         if (text.isEmpty())
-            return Refuse{missingFrequency.arg(name).arg(Frequencies::lowest).arg(Frequencies::highest)};
+            return Refuse{missingFrequency.arg(name, lowest, highest)};
         const std::optional<int> value = wholeNumber(text, Frequencies::lowest, Frequencies::highest);
         if (!value)
-            return Refuse{notInRange.arg(spelledAs(arguments, *option), text)
-                              .arg(Frequencies::lowest)
-                              .arg(Frequencies::highest)};
+            return Refuse{notInRange.arg(spelledAs(arguments, *option), text, lowest, highest)};
         *frequency = *value;
     }
     const QString sizeText = parser.value(options.size);
     const std::optional<int> size = wholeNumber(sizeText, ExportLimits::smallestSide, ExportLimits::largestSide);
     if (!size)
-        return Refuse{notInRange.arg(spelledAs(arguments, options.size), sizeText)
-                          .arg(ExportLimits::smallestSide)
-                          .arg(ExportLimits::largestSide)};
+        return Refuse{notInRange.arg(spelledAs(arguments, options.size), sizeText,
+                                     QString::number(ExportLimits::smallestSide),
+                                     QString::number(ExportLimits::largestSide))};
     request.size = *size;
     return request;
 }

@@ -45,6 +45,7 @@ inline const figureexport::ExportFailure::Words reasons = {
     .noMemory = QStringLiteral("not enough memory for the picture"),
     .noMemoryForSize = QStringLiteral("not enough memory for a %1 × %1 picture"),
     .notDrawn = QStringLiteral("the picture could not be drawn as %1"),
+    .notRegularFile = QStringLiteral("not a regular file"),
     .printerNotOpened = QStringLiteral("the printer could not be opened"),
     .pageNotTaken = QStringLiteral("the printer did not take the page"),
 };

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QActionEvent>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -48,7 +50,11 @@ CloseUpView::CloseUpView(QWidget *parent)
 
     m_counts->setAlignment(Qt::AlignCenter);
     m_counts->setWordWrap(true);
-    m_counts->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Its text can be selected with the mouse; clicked, it takes the focus (but is
+    // no Tab stop), and a copy there takes the selected text, not the picture.
+    m_counts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_counts->setFocusPolicy(Qt::ClickFocus);
+    m_counts->installEventFilter(this);
     m_counts->setAccessibleName(countsName);
 
     auto *layout = new QVBoxLayout(this);
@@ -99,9 +105,18 @@ bool CloseUpView::showsDots() const
     return m_canvas->showsDots();
 }
 
-QString CloseUpView::selectedCaption() const
+bool CloseUpView::eventFilter(QObject *watched, QEvent *event)
 {
-    return m_counts->hasFocus() ? m_counts->selectedText() : QString();
+    const bool copy = watched == m_counts && m_counts->hasSelectedText()
+                      && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+                      && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy);
+    if (!copy)
+        return QWidget::eventFilter(watched, event);
+    // Overriding the view's own Ctrl+C, which copies the picture.
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        QGuiApplication::clipboard()->setText(m_counts->selectedText());
+    return true;
 }
 
 void CloseUpView::setFullScreen(bool on)

@@ -28,11 +28,9 @@ public:
     // The figure shown, if any, and whether the program's dots are laid over it.
     const FigurePainter *figure() const;
     bool showsDots() const;
-    // The part of the caption the user selected, while the caption has the focus:
-    // what a copy there takes instead of the picture.
-    QString selectedCaption() const;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void actionEvent(QActionEvent *event) override;

@@ -15,7 +15,7 @@ namespace closeup {
 // Draws the Lissajous figure for whole frequencies a and b as a teacher shows it:
 // the curve x = cos(a t), y = sin(b t) as one smooth line over a full period, the
 // square it is inscribed in, its touch points on the top and right edges (free
-// ends half filled, since they count half) and, if asked, the program's 2001 dots.
+// ends half filled, since they count half) and, if asked, the program's own dots.
 // One routine for every surface: a window, an image, a vector file, a printer.
 class FigurePainter {
 public:

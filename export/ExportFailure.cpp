@@ -13,6 +13,8 @@ QString ExportFailure::reason(const Words &words) const
         return words.notDrawn.arg(format);
     case Kind::NotWritten:
         return systemReason;
+    case Kind::NotRegularFile:
+        return words.notRegularFile;
     case Kind::PrinterNotOpened:
         return words.printerNotOpened;
     case Kind::PageNotTaken:

@@ -20,6 +20,9 @@ struct ExportFailure {
         NotDrawn,
         // The system refused the file: systemReason says why.
         NotWritten,
+        // The name leads to a folder, a device, a FIFO or a socket, which a picture
+        // never replaces.
+        NotRegularFile,
         // The printer could not be opened, or did not take the page.
         PrinterNotOpened,
         PageNotTaken,
@@ -33,6 +36,7 @@ struct ExportFailure {
         QString noMemoryForSize;
         // The format.
         QString notDrawn;
+        QString notRegularFile;
         QString printerNotOpened;
         QString pageNotTaken;
     };

@@ -34,6 +34,7 @@ inline const ExportFailure::Words reasons = {
     .noMemory = QStringLiteral("Няма достатъчно памет за картината."),
     .noMemoryForSize = QStringLiteral("Няма достатъчно памет за картина %1 × %1 пиксела."),
     .notDrawn = QStringLiteral("Картината не можа да бъде изчертана като %1."),
+    .notRegularFile = QStringLiteral("Това не е обикновен файл, а папка, устройство или друг специален файл."),
     .printerNotOpened = QStringLiteral("Принтерът не можа да бъде отворен."),
     .pageNotTaken = QStringLiteral("Принтерът не прие страницата."),
 };

@@ -9,7 +9,7 @@ namespace figureexport {
 
 // A figure to be written to a file: the same request whether the command line or the
 // window's save makes it, so that the two cannot differ. The file's ending gives the
-// type; size is a PNG's side in pixels, or about a vector page's.
+// type; size is the side in pixels of a PNG or an SVG (a PDF's page is fixed).
 struct FigureExport {
     QString file;
     figure::FrequencyPair frequencies;

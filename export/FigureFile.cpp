@@ -61,9 +61,7 @@ ExportResult encodeAndWrite(const QString &path, int size, Encode &&encode)
     } catch (const std::bad_alloc &) {
         return noMemoryFor(path, size);
     }
-    if (const QString reason = WholeFile::write(path, bytes); !reason.isEmpty())
-        return ExportFailure{.kind = ExportFailure::Kind::NotWritten, .file = path, .systemReason = reason};
-    return std::nullopt;
+    return WholeFile::write(path, bytes);
 }
 
 // A colour's match in the palette is kept in one of 2^16 places, chosen by a

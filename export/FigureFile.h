@@ -27,9 +27,9 @@ std::optional<FigureFormat> formatOfFile(const QString &path);
 // file as it was too. Each says why it failed, or nothing.
 class FigureFile {
 public:
-    // The figure with its caption, size pixels square as a PNG, or a page of about
-    // that size as vector graphics in an SVG or PDF: every export of a figure to a
-    // file comes here.
+    // The figure with its caption: size pixels square as a PNG, or as vector graphics
+    // in an SVG of that size or on a square PDF page of 18 cm. The command line and
+    // the window's save both write through here.
     static ExportResult write(const FigureExport &request);
     // An image as it is, pixel for pixel, as a PNG.
     static ExportResult writePng(const QString &path, const QImage &image);

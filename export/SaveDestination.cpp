@@ -14,12 +14,6 @@
 
 namespace figureexport {
 
-namespace {
-
-const QString notRegular = QStringLiteral("not a regular file");
-
-} // namespace
-
 #ifdef Q_OS_UNIX
 
 namespace {
@@ -70,7 +64,7 @@ SaveDestination::SaveDestination(const QString &path)
             if (S_ISREG(info.st_mode))
                 m_file = QFile::decodeName(current);
             else
-                m_failure = notRegular;
+                m_notRegularFile = true;
             return;
         }
         const QByteArray folder = folderOf(current);
@@ -98,7 +92,7 @@ SaveDestination::SaveDestination(const QString &path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        m_failure = notRegular;
+        m_notRegularFile = true;
     else
         m_file = path;
 }

@@ -13,15 +13,18 @@ class SaveDestination {
 public:
     explicit SaveDestination(const QString &path);
 
-    bool isWritable() const { return m_failure.isEmpty(); }
+    bool isWritable() const { return m_failure.isEmpty() && !m_notRegularFile; }
     // The regular file, existing or not, that a save replaces.
     QString file() const { return m_file; }
-    // Why the path may not be written: the system's own words where it has them.
+    // Why the path may not be written: it leads to something other than a regular
+    // file, or the system says why in its own words.
+    bool isNotRegularFile() const { return m_notRegularFile; }
     QString failure() const { return m_failure; }
 
 private:
     QString m_file;
     QString m_failure;
+    bool m_notRegularFile = false;
 };
 
 } // namespace figureexport

@@ -31,25 +31,30 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 
 } // namespace
 
-QString WholeFile::write(const QString &path, const QByteArray &bytes)
+ExportResult WholeFile::write(const QString &path, const QByteArray &bytes)
 {
+    const auto notWritten = [&path](const QString &reason) {
+        return ExportFailure{.kind = ExportFailure::Kind::NotWritten, .file = path, .systemReason = reason};
+    };
 #ifdef SIGXFSZ
     // Past a file-size limit (ulimit -f) the write should fail, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     const SaveDestination destination(path);
+    if (destination.isNotRegularFile())
+        return ExportFailure{.kind = ExportFailure::Kind::NotRegularFile, .file = path};
     if (!destination.isWritable())
-        return destination.failure();
+        return notWritten(destination.failure());
 
     // Unbuffered, so that every failed write is seen by the write that made it: a
     // buffer flushed only on commit could lose its error there.
     QSaveFile file(destination.file());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return notWritten(file.errorString());
     if (!writeAll(file, bytes) || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason;
+        return notWritten(reason);
     }
 #ifdef Q_OS_UNIX
     // Some file systems (NFS, quotas, delayed allocation) say a disk is full only
@@ -57,12 +62,12 @@ QString WholeFile::write(const QString &path, const QByteArray &bytes)
     if (::fsync(file.handle()) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         file.cancelWriting();
-        return reason;
+        return notWritten(reason);
     }
 #endif
     if (!file.commit())
-        return file.errorString();
-    return {};
+        return notWritten(file.errorString());
+    return std::nullopt;
 }
 
 } // namespace figureexport

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExportFailure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,8 +12,8 @@ namespace figureexport {
 // that fails leaves the old file as it was and no temporary file behind.
 class WholeFile {
 public:
-    // Says why the file could not be written, in the system's words; empty when it was.
-    static QString write(const QString &path, const QByteArray &bytes);
+    // Says why the file could not be written, or nothing when it was.
+    static ExportResult write(const QString &path, const QByteArray &bytes);
 };
 
 } // namespace figureexport

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "ControlCharacters.h"
+#include "FormsTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ namespace {
 QString environmentValue(const char *name)
 {
     return qEnvironmentVariableIsSet(name) ? quoteControlCharacters(qEnvironmentVariable(name))
-                                           : QStringLiteral("unset");
+                                           : unsetValue;
 }
 
 // The platforms Qt lists as installed in its message that none could be started.
@@ -46,20 +47,14 @@ QString whyNoWindow(const QString &program, const QString &fatalMessage)
 {
     const QString asked = qEnvironmentVariable("QT_QPA_PLATFORM");
     if (asked.isEmpty() || asked.startsWith(QLatin1String("xcb")))
-        return QStringLiteral("no X display to open the window on (DISPLAY=%1); start it on a desktop, or without "
-                              "one as: xvfb-run %2")
-            .arg(environmentValue("DISPLAY"), program);
+        return noXDisplay.arg(environmentValue("DISPLAY"), program);
     if (asked.startsWith(QLatin1String("wayland")))
-        return QStringLiteral("no Wayland compositor to open the window on (WAYLAND_DISPLAY=%1, "
-                              "XDG_RUNTIME_DIR=%2); start it in a Wayland session, or unset QT_QPA_PLATFORM")
-            .arg(environmentValue("WAYLAND_DISPLAY"), environmentValue("XDG_RUNTIME_DIR"));
+        return noCompositor.arg(environmentValue("WAYLAND_DISPLAY"), environmentValue("XDG_RUNTIME_DIR"));
     const QStringList available = availablePlatforms(fatalMessage);
     const QString name = asked.section(QLatin1Char(':'), 0, 0);
     if (!available.isEmpty() && !available.contains(name))
-        return QStringLiteral("Qt has no platform '%1' (QT_QPA_PLATFORM); unset it, or use one of: %2")
-            .arg(quoteControlCharacters(asked), available.join(QStringLiteral(", ")));
-    return QStringLiteral("the platform '%1' (QT_QPA_PLATFORM) could not be started; unset it to use the desktop")
-        .arg(quoteControlCharacters(asked));
+        return noSuchPlatform.arg(quoteControlCharacters(asked), available.join(QStringLiteral(", ")));
+    return platformFailed.arg(quoteControlCharacters(asked));
 }
 
 // While the platform plugin starts, its warnings only restate what its fatal message
@@ -82,7 +77,7 @@ bool hasUserBus()
 
 [[noreturn]] void exitWithNoWindow(const QString &program, const QString &fatalMessage)
 {
-    const QString line = QStringLiteral("%1: %2").arg(program, whyNoWindow(program, fatalMessage));
+    const QString line = noWindowLine.arg(program, whyNoWindow(program, fatalMessage));
     std::fprintf(stderr, "%s\n", quoteControlCharacters(line).toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);

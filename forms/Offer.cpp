@@ -1,6 +1,7 @@
 #include "Offer.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QString>
 #include <QWidget>
 
@@ -18,6 +19,17 @@ void offer(QWidget &control, bool on, const QString &whyNot)
     control.setEnabled(on);
     control.setToolTip(on ? QString() : whyNot);
     control.setAccessibleDescription(on ? QString() : whyNot);
+}
+
+void offerActionsMenu(QWidget &widget)
+{
+    widget.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&widget, &QWidget::customContextMenuRequested, &widget, [&widget](const QPoint &at) {
+        QMenu menu(&widget);
+        menu.addActions(widget.actions());
+        menu.setToolTipsVisible(true);
+        menu.exec(widget.mapToGlobal(at));
+    });
 }
 
 } // namespace forms

@@ -66,7 +66,7 @@ void PictureBox::requestUpdate(PixelRect changed)
 {
     if (changed.isEmpty())
         return;
-    // One growing rectangle: the dots of a figure make a single cheap repaint.
+    // One growing rectangle: the points of a drawing make a single cheap repaint.
     m_updateRequested = m_updateRequested.united(changed);
     const PixelRect &r = m_updateRequested;
     update(QRect(r.left, r.top, r.width, r.height).translated(contentsRect().topLeft()));

@@ -1,5 +1,7 @@
 #include "RuntimeError.h"
 
+#include "FormsTexts.h"
+
 namespace forms {
 
 RuntimeError::RuntimeError(int number, const QString &description)
@@ -14,37 +16,37 @@ RuntimeError::RuntimeError(int number, const QString &description)
 
 RuntimeError RuntimeError::outOfMemory()
 {
-    return {7, QStringLiteral("Недостатъчно памет")};
+    return {7, outOfMemoryText};
 }
 
 RuntimeError RuntimeError::overflow()
 {
-    return {6, QStringLiteral("Препълване: изчислението с плаваща запетая не дава крайно число")};
+    return {6, overflowText};
 }
 
 RuntimeError RuntimeError::typeMismatch()
 {
-    return {13, QStringLiteral("Несъответствие на типовете")};
+    return {13, typeMismatchText};
 }
 
 RuntimeError RuntimeError::controlArrayElementMissing(int index)
 {
-    return {340, QStringLiteral("Елемент %1 на масива от контроли не съществува").arg(index)};
+    return {340, elementMissingText.arg(index)};
 }
 
 RuntimeError RuntimeError::invalidPropertyValue()
 {
-    return {380, QStringLiteral("Невалидна стойност на свойство")};
+    return {380, invalidPropertyValueText};
 }
 
 RuntimeError RuntimeError::invalidPropertyArrayIndex()
 {
-    return {381, QStringLiteral("Невалиден индекс в масив на свойство")};
+    return {381, invalidPropertyIndexText};
 }
 
 RuntimeError RuntimeError::objectRequired()
 {
-    return {424, QStringLiteral("Изисква се обект")};
+    return {424, objectRequiredText};
 }
 
 } // namespace forms

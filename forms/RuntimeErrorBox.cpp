@@ -1,5 +1,7 @@
 #include "RuntimeErrorBox.h"
 
+#include "FormsTexts.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,9 +9,7 @@ namespace forms {
 
 void showRuntimeError(QWidget *parent, const RuntimeError &error)
 {
-    const QString text = QStringLiteral("Грешка при изпълнение '%1':\n\n%2")
-                             .arg(error.number())
-                             .arg(error.description());
+    const QString text = runtimeErrorMessage.arg(QString::number(error.number()), error.description());
     QMessageBox::critical(parent, QApplication::applicationName(), text);
 }
 

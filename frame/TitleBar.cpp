@@ -1,5 +1,7 @@
 #include "TitleBar.h"
 
+#include "FrameTexts.h"
+
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,8 +31,8 @@ QToolButton *titleButton(QStyle::StandardPixmap icon, const QString &name, QWidg
 
 TitleBar::TitleBar(QWidget *parent)
     : QWidget(parent)
-    , m_minimise(titleButton(QStyle::SP_TitleBarMinButton, QStringLiteral("Минимизирай"), this))
-    , m_close(titleButton(QStyle::SP_TitleBarCloseButton, QStringLiteral("Затвори"), this))
+    , m_minimise(titleButton(QStyle::SP_TitleBarMinButton, minimiseText, this))
+    , m_close(titleButton(QStyle::SP_TitleBarCloseButton, closeText, this))
 {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);

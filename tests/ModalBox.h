@@ -9,17 +9,35 @@
 #include <optional>
 #include <type_traits>
 
-// Runs act and, when it opens a modal message box, reads the box with read and then
-// presses its OK button as a user would; nothing if no box came, for the caller to
-// check. The watch runs inside act too, where a box waits in exec(), and for a second
-// after it; it ends here, so it never fires in a later test.
-template <class Read, class Result = std::invoke_result_t<Read, QMessageBox &>>
-std::optional<Result> modalBox(const std::function<void()> &act, Read read)
+// Runs act and answers every modal dialog it opens with answer, as a user would. The
+// watch runs inside act too, where a dialog waits in exec(); it ends here, so it never
+// acts in a later test.
+inline void answeringDialogs(const std::function<void()> &act, const std::function<void(QWidget &)> &answer)
 {
-    std::optional<Result> result;
     QTimer watch;
+    watch.setInterval(10);
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            answer(*dialog);
+    });
+    watch.start();
+    act();
+}
+
+// Runs act and, when it opens a modal message box, reads the box with read and then
+// presses its OK button; nothing if no box came, for the caller to check. A box that
+// opens late is waited for a second.
+template <class Read>
+auto modalBox(const std::function<void()> &act, Read read)
+    -> std::optional<std::invoke_result_t<Read, QMessageBox &>>
+{
+    std::optional<std::invoke_result_t<Read, QMessageBox &>> result;
+    const auto waitedFor = [&] {
+        act();
+        (void)QTest::qWaitFor([&] { return result.has_value(); }, 1000);
+    };
+    answeringDialogs(waitedFor, [&](QWidget &dialog) {
+        auto *box = qobject_cast<QMessageBox *>(&dialog);
         if (!box)
             return;
         if (!result)
@@ -29,9 +47,6 @@ std::optional<Result> modalBox(const std::function<void()> &act, Read read)
         else
             box->accept();
     });
-    watch.start(10);
-    act();
-    static_cast<void>(QTest::qWaitFor([&] { return result.has_value(); }, 1000));
     return result;
 }
 

@@ -60,6 +60,10 @@ void tst_CommandLine::readsTheTask_data()
         "refused: --y '20' is not a whole number from 1 to 19");
     row("a fraction", {"--export", "f.png", "-x", "2.5", "-y", "3"},
         "refused: -x '2.5' is not a whole number from 1 to 19");
+    row("a place marker as x", {"--export", "f.png", "-x", "%1", "-y", "3"},
+        "refused: -x '%1' is not a whole number from 1 to 19");
+    row("a place marker as size", {"--export", "f.png", "-x", "2", "-y", "3", "--size", "%2"},
+        "refused: --size '%2' is not a whole number from 16 to 8192");
     row("no y", {"--export", "f.png", "-x", "2"}, "refused: --export needs -y, a frequency from 1 to 19");
     row("size too small", {"--export", "f.png", "-x", "2", "-y", "3", "--size", "15"},
         "refused: --size '15' is not a whole number from 16 to 8192");

@@ -14,6 +14,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -31,20 +32,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-// Runs act, answering every modal dialog it opens with answer, as a user would; the
-// watch ends here, so it never acts in a later test.
-void answeringDialogs(const std::function<void()> &act, const std::function<void(QWidget &)> &answer)
-{
-    QTimer watch;
-    watch.setInterval(10);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (QWidget *dialog = QApplication::activeModalWidget())
-            answer(*dialog);
-    });
-    watch.start();
-    act();
-}
 
 // Whether the picture has a pixel of the colour: the dots' orange marks a picture
 // with the program's dots laid over the line.
@@ -76,6 +63,7 @@ private slots:
     void saveFromTheViewWritesTheChosenType();
     void printingMakesOnePage();
     void aFailedPrintSaysWhichFileAndWhy();
+    void aFailedSaveSaysWhichFileAndWhy_data();
     void aFailedSaveSaysWhichFileAndWhy();
     void aSavedPictureTakesThePngEnding();
     void aFailedWriteKeepsTheOldFileAndSaysWhy_data();
@@ -137,15 +125,15 @@ void tst_ExportActions::copyInTheCaptionTakesItsSelectedText()
 {
     closeup::CloseUpView &view = drawAndLookCloser();
     auto *caption = view.findChild<QLabel *>();
-    caption->setFocus();
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QVERIFY(caption->hasFocus());
     caption->setSelection(0, 7);
-    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(caption, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Честоти"));
     QVERIFY(QGuiApplication::clipboard()->image().isNull());
 
-    // Elsewhere in the view, the copy is the picture again.
-    view.findChild<QCheckBox *>()->setFocus();
-    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    // The menu's copy is the picture's, whatever is selected.
+    view.actions().constFirst()->trigger();
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(1200, 1200));
 }
 
@@ -156,25 +144,45 @@ void tst_ExportActions::nothingDrawnLeavesNothingToTakeOut()
     auto *view = m_korvana.window().findChild<closeup::CloseUpView *>();
     QVERIFY(view);
     QTRY_COMPARE(QApplication::activeWindow(), view);
-    const auto offered = [&] {
-        QList<QObject *> off;
-        for (QAction *action : m_korvana.picture().actions() + view->actions())
-            if (!action->isEnabled() && action->toolTip().startsWith(QStringLiteral("Няма начертана фигура")))
-                off << action;
-        auto *dots = view->findChild<QCheckBox *>();
-        if (!dots->isEnabled() && dots->accessibleDescription().startsWith(QStringLiteral("Няма начертана фигура")))
-            off << dots;
-        return off.size();
+    // What is off in a widget's context menu, as the menu shows it: greyed out, with
+    // a tooltip that says why.
+    const auto offInMenu = [](QWidget *widget) {
+        QStringList off;
+        QTimer look;
+        look.setInterval(10);
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (QAction *action : menu->actions())
+                    if (!action->isEnabled() && menu->toolTipsVisible()
+                        && action->toolTip().startsWith(QStringLiteral("Няма начертана фигура")))
+                        off << action->text();
+                menu->close();
+            }
+        });
+        look.start();
+        const QPoint centre = widget->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, widget->mapToGlobal(centre));
+        QApplication::sendEvent(widget, &event);
+        return off;
     };
-    // Copy and save on the plot area; copy, save, print and the dots box in the view.
-    QCOMPARE(offered(), 6);
+    const auto dotsOff = [view] {
+        auto *dots = view->findChild<QCheckBox *>();
+        return !dots->isEnabled() && dots->accessibleDescription().startsWith(QStringLiteral("Няма начертана фигура"));
+    };
+    const QStringList pictureActions{QStringLiteral("Копирай картината"), QStringLiteral("Запази картината като…")};
+    const QStringList viewActions = pictureActions + QStringList{QStringLiteral("Отпечатай…")};
+    QCOMPARE(offInMenu(&m_korvana.picture()), pictureActions);
+    QCOMPARE(offInMenu(view), viewActions);
+    QVERIFY(dotsOff());
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->image().isNull());
 
     m_korvana.button(0).click();
-    QCOMPARE(offered(), 0);
+    QCOMPARE(offInMenu(view), QStringList());
+    QVERIFY(!dotsOff());
     m_korvana.button(1).click();
-    QCOMPARE(offered(), 6);
+    QCOMPARE(offInMenu(&m_korvana.picture()), pictureActions);
+    QCOMPARE(offInMenu(view), viewActions);
 }
 
 void tst_ExportActions::saveFromTheViewWritesTheChosenType_data()
@@ -276,17 +284,29 @@ void tst_ExportActions::aFailedPrintSaysWhichFileAndWhy()
     QVERIFY(!QFile::exists(target));
 }
 
+void tst_ExportActions::aFailedSaveSaysWhichFileAndWhy_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("in a folder that is not there")
+        << "gone/figure.png" << QString::fromLocal8Bit(std::strerror(ENOENT));
+    QTest::newRow("a folder's name") << "folder.png" << "Това не е обикновен файл";
+}
+
 void tst_ExportActions::aFailedSaveSaysWhichFileAndWhy()
 {
-    // The user has chosen a file in a folder that is not there.
-    const QString target = m_folder.filePath(QStringLiteral("gone/figure.png"));
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("folder.png")));
+    const QString target = m_folder.filePath(name);
     const QString said = modalBoxText([&] {
                              figureexport::ExportActions::savePictureAs(&m_korvana.window(),
                                                                         QImage(4, 4, QImage::Format_RGB32), target);
                          }).value_or(QString());
     QVERIFY2(said.contains(QDir::toNativeSeparators(target)), qPrintable(said));
     QVERIFY2(said.contains(QStringLiteral("не беше записана")), qPrintable(said));
-    QVERIFY(!QFile::exists(target));
+    QVERIFY2(said.contains(reason), qPrintable(said));
+    QVERIFY(!QFileInfo(target).isFile());
 }
 
 void tst_ExportActions::aSavedPictureTakesThePngEnding()

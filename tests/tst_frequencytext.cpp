@@ -13,6 +13,8 @@ private slots:
     void plainIntegersGiveTheirValue();
     void otherTextIsATypeMismatch_data();
     void otherTextIsATypeMismatch();
+    void onlyTheListsFrequenciesMakeAFigure_data();
+    void onlyTheListsFrequenciesMakeAFigure();
 };
 
 void tst_FrequencyText::plainIntegersGiveTheirValue_data()
@@ -59,6 +61,30 @@ void tst_FrequencyText::otherTextIsATypeMismatch()
     } catch (const figure::FigureError &error) {
         QCOMPARE(error.kind(), figure::FigureError::Kind::TypeMismatch);
     }
+}
+
+void tst_FrequencyText::onlyTheListsFrequenciesMakeAFigure_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("1 and 19") << 1.0 << 19.0 << true;
+    QTest::newRow("19 and 1") << 19.0 << 1.0 << true;
+    QTest::newRow("0") << 0.0 << 3.0 << false;
+    QTest::newRow("20") << 2.0 << 20.0 << false;
+    QTest::newRow("2.5") << 2.5 << 3.0 << false;
+    QTest::newRow("1e300") << 1e300 << 3.0 << false;
+}
+
+void tst_FrequencyText::onlyTheListsFrequenciesMakeAFigure()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(bool, whole);
+    const std::optional<figure::FrequencyPair> pair = figure::wholeFrequencies(a, b);
+    QCOMPARE(pair.has_value(), whole);
+    if (whole)
+        QVERIFY(pair->a == a && pair->b == b);
 }
 
 QTEST_APPLESS_MAIN(tst_FrequencyText)

@@ -13,15 +13,16 @@
 #include "Offer.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QImage>
 #include <QShortcut>
 
 namespace {
 
-constexpr forms::Rgb black{0, 0, 0};
-constexpr forms::Rgb white{255, 255, 255};
+// The plot area's dots and paper, black on white.
+constexpr forms::Rgb dotColour{0, 0, 0};
+constexpr forms::Rgb plotPaper{255, 255, 255};
+// The frequencies the lists start at: a figure that shows its three touches at once.
+constexpr figure::FrequencyPair startingPair{1, 3};
 
 double selectedFrequency(const forms::ListBox &list)
 {
@@ -40,17 +41,17 @@ Korvana::Korvana(QWidget *parent)
     onClick(Command1, [this](std::int16_t index) { Command1_Click(index); });
 
     // The plot area's context menu: a closer look, and its picture copied or saved.
-    addAction(Picture1, closeUpAction, &Korvana::lookCloser);
-    m_pictureActions = {addAction(Picture1, figureexport::copyText, &Korvana::copyPicture),
-                        addAction(Picture1, figureexport::saveText, &Korvana::savePicture)};
-    Picture1.setContextMenuPolicy(Qt::ActionsContextMenu);
+    addHandledAction(Picture1, closeUpAction, &Korvana::lookCloser);
+    m_pictureActions = {addHandledAction(Picture1, figureexport::copyText, &Korvana::copyPicture),
+                        addHandledAction(Picture1, figureexport::saveText, &Korvana::savePicture)};
+    forms::offerActionsMenu(Picture1);
     connect(&Picture1, &forms::PictureBox::activated, this, &Korvana::lookCloser);
     connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
             &Korvana::lookCloserFullScreen);
     connect(&m_closeUp, &closeup::CloseUp::viewOpened, this, &Korvana::offerExportsIn);
 }
 
-QAction *Korvana::addAction(QWidget &widget, const QString &text, void (Korvana::*slot)(),
+QAction *Korvana::addHandledAction(QWidget &widget, const QString &text, void (Korvana::*slot)(),
                             const QKeySequence &shortcut)
 {
     auto *action = new QAction(text, &widget);
@@ -62,10 +63,10 @@ QAction *Korvana::addAction(QWidget &widget, const QString &text, void (Korvana:
 
 void Korvana::offerExportsIn(closeup::CloseUpView *view)
 {
-    addAction(*view, figureexport::copyText, &Korvana::copyFigure, QKeySequence::Copy);
-    addAction(*view, figureexport::saveText, &Korvana::saveFigure, QKeySequence::Save);
-    addAction(*view, figureexport::printText, &Korvana::printFigure, QKeySequence::Print);
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addHandledAction(*view, figureexport::copyText, &Korvana::copyFigure, QKeySequence::Copy);
+    addHandledAction(*view, figureexport::saveText, &Korvana::saveFigure, QKeySequence::Save);
+    addHandledAction(*view, figureexport::printText, &Korvana::printFigure, QKeySequence::Print);
+    forms::offerActionsMenu(*view);
 }
 
 void Korvana::lookCloser()
@@ -91,24 +92,23 @@ void Korvana::savePicture()
 
 void Korvana::copyFigure()
 {
-    const closeup::CloseUpView *view = m_closeUp.view();
-    // Where the user selected part of the caption, a copy takes that text.
-    if (const QString selected = view->selectedCaption(); !selected.isEmpty())
-        QGuiApplication::clipboard()->setText(selected);
-    else if (const closeup::FigurePainter *figure = view->figure())
-        figureexport::ExportActions::copyFigure(m_closeUp.view(), *figure, view->showsDots());
+    const closeup::CloseUpView &view = *m_closeUp.view();
+    if (const closeup::FigurePainter *figure = view.figure())
+        figureexport::ExportActions::copyFigure(m_closeUp.view(), *figure, view.showsDots());
 }
 
 void Korvana::saveFigure()
 {
-    if (const closeup::FigurePainter *figure = m_closeUp.view()->figure())
-        figureexport::ExportActions::saveFigure(m_closeUp.view(), *figure, m_closeUp.view()->showsDots());
+    const closeup::CloseUpView &view = *m_closeUp.view();
+    if (const closeup::FigurePainter *figure = view.figure())
+        figureexport::ExportActions::saveFigure(m_closeUp.view(), *figure, view.showsDots());
 }
 
 void Korvana::printFigure()
 {
-    if (const closeup::FigurePainter *figure = m_closeUp.view()->figure())
-        figureexport::ExportActions::printFigure(m_closeUp.view(), *figure, m_closeUp.view()->showsDots());
+    const closeup::CloseUpView &view = *m_closeUp.view();
+    if (const closeup::FigurePainter *figure = view.figure())
+        figureexport::ExportActions::printFigure(m_closeUp.view(), *figure, view.showsDots());
 }
 
 std::optional<forms::RuntimeError> Korvana::runtimeErrorFor(const std::exception &error) const
@@ -127,8 +127,8 @@ std::optional<forms::RuntimeError> Korvana::runtimeErrorFor(const std::exception
 
 void Korvana::load()
 {
-    List1[listX].setListIndex(0);
-    List1[listY].setListIndex(2);
+    List1[listX].setListIndex(std::int16_t(startingPair.a - figure::Frequencies::lowest));
+    List1[listY].setListIndex(std::int16_t(startingPair.b - figure::Frequencies::lowest));
     Picture1.setScaleHeight(float(figure::FigureGeometry::plotSide));
     Picture1.setScaleWidth(float(figure::FigureGeometry::plotSide));
     ClearPlot();
@@ -158,7 +158,7 @@ void Korvana::DrawFigure()
     const double a = selectedFrequency(List1[listX]);
     const double b = selectedFrequency(List1[listY]);
     figure::Lissajous::forEachPoint(a, b, [&](figure::PlotPoint point) {
-        Picture1.setPoint(point.x, point.y, black);
+        Picture1.setPoint(point.x, point.y, dotColour);
     });
     if (const std::optional<figure::FrequencyPair> whole = figure::wholeFrequencies(a, b)) {
         const closeup::FigurePainter figure(*whole);
@@ -173,7 +173,7 @@ void Korvana::DrawFigure()
 void Korvana::ClearPlot()
 {
     Picture1.setDrawWidth(1);
-    Picture1.setBackColor(white);
+    Picture1.setBackColor(plotPaper);
     Picture1.clear();
     showNoFigure();
 }

@@ -47,7 +47,7 @@ private:
     void showNoFigure();
     void offerPictureActions(bool on);
     // An action on widget whose slot runs as the window's event handlers do.
-    QAction *addAction(QWidget &widget, const QString &text, void (Korvana::*slot)(),
+    QAction *addHandledAction(QWidget &widget, const QString &text, void (Korvana::*slot)(),
                        const QKeySequence &shortcut = {});
 
     // The controls the handlers use, resolved once from the design.
