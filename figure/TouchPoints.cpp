@@ -25,22 +25,21 @@ void addTouch(std::vector<TouchPoints::Touch> &touches, TouchPoints::Touch touch
 
 } // namespace
 
-TouchPoints::TouchPoints(int a, int b)
+TouchPoints::TouchPoints(int a, int b, double phaseDegrees)
 {
     using std::numbers::pi;
+    const double phase = phaseDegrees * pi / (Phase::turnDegrees / 2);
     // Over one period, 0 <= t < 2 pi, the curve reaches the top edge where
     // sin(b t) = -1, at t = (3 pi / 2 + 2 pi k) / b, and the right edge where
-    // cos(a t) = 1, at t = 2 pi m / a. There one velocity component is zero already;
-    // where the other is zero too, the curve turns back.
+    // sin(a t + phase) = 1, at t = (pi / 2 - phase + 2 pi m) / a. There one velocity
+    // component is zero already; where the other is zero too, the curve turns back.
     for (int k = 0; k < b; ++k) {
-        const double t = (1.5 * pi + 2 * pi * k) / b;
-        const double dxdt = -a * std::sin(a * t);
-        addTouch(m_top, {std::cos(a * t), -1, std::abs(dxdt) < tolerance});
+        const double angle = a * (1.5 * pi + 2 * pi * k) / b + phase;
+        addTouch(m_top, {std::sin(angle), -1, std::abs(std::cos(angle)) < tolerance});
     }
     for (int m = 0; m < a; ++m) {
-        const double t = 2 * pi * m / a;
-        const double dydt = b * std::cos(b * t);
-        addTouch(m_side, {1, std::sin(b * t), std::abs(dydt) < tolerance});
+        const double angle = b * (0.5 * pi - phase + 2 * pi * m) / a;
+        addTouch(m_side, {1, std::sin(angle), std::abs(std::cos(angle)) < tolerance});
     }
 }
 

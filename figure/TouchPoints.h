@@ -1,13 +1,14 @@
 #pragma once
 
 #include "Frequencies.h"
+#include "Phase.h"
 
 #include <string>
 #include <vector>
 
 namespace figure {
 
-// Where the figure x = cos(a t), y = sin(b t) touches the square it is inscribed in,
+// Where the figure x = sin(a t + phase), y = sin(b t) touches the square it is inscribed in,
 // on the top edge (y = -1, with y downward as on the screen) and on the right edge
 // (x = 1). This is what a student counts on an oscilloscope: b : a is the number of
 // touches on the top edge to the number on a side edge, a free end counting half.
@@ -17,12 +18,12 @@ public:
         double x;
         double y;
         // Where the curve stops and turns back (both velocity components zero): the
-        // free end of an open figure, which counts half.
+        // free end of an open figure, always in a corner, which counts half.
         bool freeEnd;
     };
 
-    // For whole frequencies a, b of at least 1.
-    TouchPoints(int a, int b);
+    // For whole frequencies a, b of at least 1 and a phase in degrees.
+    TouchPoints(int a, int b, double phaseDegrees = Phase::windowDegrees);
 
     const std::vector<Touch> &top() const { return m_top; }
     const std::vector<Touch> &side() const { return m_side; }

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <vector>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -13,6 +15,7 @@ class tst_TouchPoints : public QObject {
 
 private slots:
     void everyPairTouchesOnTheCurveAsTheRatioSays();
+    void everyPhaseKeepsTheRatio();
     void handCheckedFigures_data();
     void handCheckedFigures();
 };
@@ -44,6 +47,58 @@ void tst_TouchPoints::everyPairTouchesOnTheCurveAsTheRatioSays()
                 const auto there = [&](int k) { return same(std::sin(b * 2 * pi * k / a), touch.y); };
                 QVERIFY2(same(touch.x, 1) && std::ranges::any_of(std::views::iota(0, a), there), qPrintable(pair));
                 QCOMPARE(touch.freeEnd, same(std::abs(touch.y), 1));
+            }
+        }
+    }
+}
+
+namespace {
+
+// The touches on one edge in halves, counted exactly: the edge is reached where
+// an angle, in whole units of 1/scale degree, is one of angles. Two such places are
+// one point where the sines are equal (the angles equal or supplementary, modulo a
+// turn); a corner (a sine of ±1) is a free end and counts half.
+int exactHalves(const std::vector<long> &angles, long scale)
+{
+    const long turn = 360 * scale;
+    const auto reduced = [turn](long angle) { return ((angle % turn) + turn) % turn; };
+    std::vector<long> points;
+    int halves = 0;
+    for (long angle : angles) {
+        const long here = reduced(angle);
+        const long other = reduced(180 * (turn / 360) - here);
+        if (std::ranges::find(points, here) != points.end() || std::ranges::find(points, other) != points.end())
+            continue;
+        points.push_back(here);
+        halves += here == reduced(90 * (turn / 360)) || here == reduced(270 * (turn / 360)) ? 1 : 2;
+    }
+    return halves;
+}
+
+} // namespace
+
+void tst_TouchPoints::everyPhaseKeepsTheRatio()
+{
+    // Every 5°, every pair. The top edge is reached at b t = 270° + 360° k, where x's
+    // angle is a (270 + 360 k) / b + phase; the right one at a t + phase = 90° + 360° m,
+    // where y's angle is b (90 - phase + 360 m) / a.
+    for (int phase = 0; phase < 360; phase += 5) {
+        for (int a = 1; a <= 19; ++a) {
+            for (int b = 1; b <= 19; ++b) {
+                std::vector<long> top;
+                std::vector<long> side;
+                for (int k = 0; k < b; ++k)
+                    top.push_back(long(a) * (270 + 360 * k) + long(phase) * b);
+                for (int m = 0; m < a; ++m)
+                    side.push_back(long(b) * (90 - phase + 360 * m));
+                const figure::TouchPoints touches(a, b, phase);
+                const int topHalves = exactHalves(top, b);
+                const int sideHalves = exactHalves(side, a);
+                if (touches.topHalves() != topHalves || touches.sideHalves() != sideHalves
+                    || topHalves * a != sideHalves * b)
+                    QFAIL(qPrintable(QStringLiteral("%1 : %2 at %3°: top %4 (exactly %5), side %6 (exactly %7)")
+                                         .arg(a).arg(b).arg(phase).arg(touches.topHalves()).arg(topHalves)
+                                         .arg(touches.sideHalves()).arg(sideHalves)));
             }
         }
     }
