@@ -6,6 +6,7 @@
 #include "FigureFile.h"
 #include "Frequencies.h"
 #include "Lissajous.h"
+#include "Phase.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -19,6 +20,7 @@ namespace {
 
 using figureexport::ExportLimits;
 using figure::Frequencies;
+using figure::Phase;
 
 // Every option korvana takes, with its help.
 struct Options {
@@ -34,12 +36,15 @@ struct Options {
                                 .arg(ExportLimits::largestSide)
                                 .arg(ExportLimits::defaultSide),
                             QStringLiteral("PIXELS"), QString::number(ExportLimits::defaultSide)};
+    QCommandLineOption phase{QStringLiteral("phase"),
+                             phaseOption.arg(Phase::lowestDegrees).arg(Phase::highestDegrees).arg(Phase::windowDegrees),
+                             QStringLiteral("DEG"), QString::number(Phase::windowDegrees)};
     QCommandLineOption dots{QStringLiteral("dots"), dotsOption.arg(figure::Lissajous::dotCount)};
 
     void addTo(QCommandLineParser &parser) const
     {
         parser.setApplicationDescription(description);
-        parser.addOptions({help, version, exportTo, x, y, size, dots});
+        parser.addOptions({help, version, exportTo, x, y, size, phase, dots});
     }
 };
 
@@ -96,6 +101,12 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
                                      QString::number(ExportLimits::smallestSide),
                                      QString::number(ExportLimits::largestSide))};
     request.size = *size;
+    const QString phaseText = parser.value(options.phase);
+    const std::optional<int> phase = wholeNumber(phaseText, Phase::lowestDegrees, Phase::highestDegrees);
+    if (!phase)
+        return Refuse{notInRange.arg(spelledAs(arguments, options.phase), phaseText,
+                                     QString::number(Phase::lowestDegrees), QString::number(Phase::highestDegrees))};
+    request.phaseDegrees = *phase;
     return request;
 }
 
@@ -125,7 +136,7 @@ Task parse(const QList<QByteArray> &bytes)
         return Refuse{unexpectedArgument.arg(parser.positionalArguments().constFirst())};
     if (parser.isSet(options.exportTo))
         return exportTask(parser, options, arguments);
-    for (const QCommandLineOption *exportOnly : {&options.x, &options.y, &options.size, &options.dots}) {
+    for (const QCommandLineOption *exportOnly : {&options.x, &options.y, &options.size, &options.phase, &options.dots}) {
         if (parser.isSet(*exportOnly))
             return Refuse{onlyWithExport.arg(spelledAs(arguments, *exportOnly))};
     }

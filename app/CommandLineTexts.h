@@ -18,6 +18,9 @@ inline const QString xOption = QStringLiteral("The frequency a of list X, %1 to 
 inline const QString yOption = QStringLiteral("The frequency b of list Y, %1 to %2.");
 // The smallest, largest and default side.
 inline const QString sizeOption = QStringLiteral("The picture's side in pixels, %1 to %2 (default %3).");
+// The lowest, highest and default phase.
+inline const QString phaseOption =
+    QStringLiteral("The phase difference in degrees, %1 to %2 (default %3): x = sin(a t + phase), y = sin(b t).");
 // The number of dots.
 inline const QString dotsOption = QStringLiteral("Lay the program's %1 dots over the line.");
 

@@ -16,6 +16,8 @@ inline const QString noFigureExplained = noFigure + QStringLiteral(". ") + noFig
 
 // The caption's two lines: the frequencies, then the touch counts and the reading.
 inline const QString frequenciesFormat = QStringLiteral("Честоти: a = %1 (X), b = %2 (Y)");
+// Added to the frequencies where the phase is not the window's 90°.
+inline const QString phaseFormat = QStringLiteral(", φ = %1°");
 inline const QString countsFormat = QStringLiteral("Допирания: горе %1, отстрани %2 → b : a = %3 : %4");
 
 // What a screen reader says the figure is: the frequencies and, for a figure that

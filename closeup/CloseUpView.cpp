@@ -69,7 +69,7 @@ CloseUpView::CloseUpView(QWidget *parent)
 
 void CloseUpView::showFigure(const FigurePainter &figure)
 {
-    m_counts->setText(frequenciesLine(figure.frequencies()) + QLatin1Char('\n') + countsLine(figure.touches()));
+    m_counts->setText(frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n') + countsLine(figure.touches()));
     m_canvas->setFigure(figure);
     offerFigureActions(true);
 }

@@ -63,9 +63,10 @@ struct FigurePainter::Layout {
     QTransform toSquare;
 };
 
-FigurePainter::FigurePainter(figure::FrequencyPair frequencies)
+FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees)
     : m_frequencies(frequencies)
-    , m_touches(frequencies.a, frequencies.b)
+    , m_phaseDegrees(phaseDegrees)
+    , m_touches(frequencies.a, frequencies.b, phaseDegrees)
 {
     // Enough points that no bend shows as a corner at full-screen size: about 48 for
     // every turn of either coordinate.
@@ -73,11 +74,14 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies)
     constexpr int fewestSegments = 256;
     const auto [a, b] = frequencies;
     const int segments = std::max(fewestSegments, segmentsPerTurn * (a + b));
+    const double phase = phaseDegrees * std::numbers::pi / (figure::Phase::turnDegrees / 2);
     m_curve.reserve(std::size_t(segments) + 1);
     for (int i = 0; i <= segments; ++i) {
         const double t = 2 * std::numbers::pi * i / segments;
-        m_curve.emplace_back(std::cos(a * t), std::sin(b * t));
+        m_curve.emplace_back(std::sin(a * t + phase), std::sin(b * t));
     }
+    if (!isWindowFigure())
+        return;
     m_dots.reserve(figure::Lissajous::dotCount);
     figure::Lissajous::forEachPoint(a, b, [this](figure::PlotPoint point) {
         m_dots.emplace_back(figure::FigureGeometry::unitFromPlot(point.x), figure::FigureGeometry::unitFromPlot(point.y));
@@ -175,7 +179,7 @@ void FigurePainter::paintCaption(QPainter &painter, const QRectF &area) const
     constexpr int smallestPixels = 6;
     painter.save();
     painter.fillRect(area, FigurePalette::paper);
-    const QString lines[] = {frequenciesLine(m_frequencies), countsLine(m_touches)};
+    const QString lines[] = {frequenciesLine(m_frequencies, m_phaseDegrees), countsLine(m_touches)};
     QFont font = painter.font();
     font.setPixelSize(std::max(smallestPixels, int(area.height() / lineHeights)));
     const QFontMetricsF metrics(font);

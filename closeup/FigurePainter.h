@@ -12,16 +12,21 @@ class QPainter;
 
 namespace closeup {
 
-// Draws the Lissajous figure for whole frequencies a and b as a teacher shows it:
-// the curve x = cos(a t), y = sin(b t) as one smooth line over a full period, the
+// Draws the Lissajous figure for whole frequencies a and b and a phase difference as
+// a teacher shows it: the curve x = sin(a t + phase), y = sin(b t) as one smooth line
+// over a full period, the
 // square it is inscribed in, its touch points on the top and right edges (free
-// ends half filled, since they count half) and, if asked, the program's own dots.
+// ends half filled, since they count half) and, if asked, the program's own dots
+// (which belong to the window's figure, at 90°, and only there).
 // One routine for every surface: a window, an image, a vector file, a printer.
 class FigurePainter {
 public:
-    explicit FigurePainter(figure::FrequencyPair frequencies);
+    explicit FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees = figure::Phase::windowDegrees);
 
     figure::FrequencyPair frequencies() const { return m_frequencies; }
+    double phaseDegrees() const { return m_phaseDegrees; }
+    // Whether it is the window's own figure, on which the program's dots lie.
+    bool isWindowFigure() const { return m_phaseDegrees == figure::Phase::windowDegrees; }
     const figure::TouchPoints &touches() const { return m_touches; }
 
     // Paints onto paper filling area, the figure's square centred in it.
@@ -40,6 +45,7 @@ private:
     void paintCaption(QPainter &painter, const QRectF &area) const;
 
     figure::FrequencyPair m_frequencies;
+    double m_phaseDegrees;
     figure::TouchPoints m_touches;
     // In the figure's own coordinates, -1 to 1 on both axes, y downward.
     std::vector<QPointF> m_curve;

@@ -3,6 +3,8 @@
 #include "CloseUpTexts.h"
 #include "TouchPoints.h"
 
+#include <cmath>
+
 namespace closeup {
 
 namespace {
@@ -24,9 +26,18 @@ QString spokenCount(int halves)
 
 } // namespace
 
-QString frequenciesLine(figure::FrequencyPair frequencies)
+QString degreesText(double phaseDegrees)
 {
-    return frequenciesFormat.arg(frequencies.a).arg(frequencies.b);
+    const int turn = int(figure::Phase::turnDegrees);
+    return QString::number((int(std::lround(phaseDegrees)) % turn + turn) % turn);
+}
+
+QString frequenciesLine(figure::FrequencyPair frequencies, double phaseDegrees)
+{
+    const QString line = frequenciesFormat.arg(frequencies.a).arg(frequencies.b);
+    if (phaseDegrees == figure::Phase::windowDegrees)
+        return line;
+    return line + phaseFormat.arg(degreesText(phaseDegrees));
 }
 
 QString countsLine(const figure::TouchPoints &touches)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Frequencies.h"
+#include "Phase.h"
 
 #include <QString>
 
@@ -13,7 +14,9 @@ namespace closeup {
 // The figure put into words: the two lines of its caption,
 // "Честоти: a = 2 (X), b = 3 (Y)" and "Допирания: горе 1½, отстрани 1 → b : a = 3 : 2",
 // and what a screen reader says of it.
-QString frequenciesLine(figure::FrequencyPair frequencies);
+QString frequenciesLine(figure::FrequencyPair frequencies, double phaseDegrees = figure::Phase::windowDegrees);
+// A phase as it is written: whole degrees, 0 to 359.
+QString degreesText(double phaseDegrees);
 QString countsLine(const figure::TouchPoints &touches);
 
 // "Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1 и половина, отстрани 1": the

@@ -111,7 +111,10 @@ void ExportActions::saveFigure(QWidget *parent, const closeup::FigurePainter &fi
     const QString chosen = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(&figure), fileTypes, &chosenType);
     if (chosen.isEmpty())
         return;
-    FigureExport request{.file = withEnding(chosen, chosenType), .frequencies = figure.frequencies(), .withDots = withDots};
+    FigureExport request{.file = withEnding(chosen, chosenType),
+                         .frequencies = figure.frequencies(),
+                         .phaseDegrees = figure.phaseDegrees(),
+                         .withDots = withDots};
     const std::optional<FigureFormat> format = formatOfFile(request.file);
     if (format == FigureFormat::Png) {
         bool sizeChosen = false;

@@ -2,6 +2,7 @@
 
 #include "ExportLimits.h"
 #include "Frequencies.h"
+#include "Phase.h"
 
 #include <QString>
 
@@ -13,6 +14,7 @@ namespace figureexport {
 struct FigureExport {
     QString file;
     figure::FrequencyPair frequencies;
+    double phaseDegrees = figure::Phase::windowDegrees;
     int size = ExportLimits::defaultSide;
     bool withDots = false;
 };

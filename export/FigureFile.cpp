@@ -171,7 +171,7 @@ ExportResult FigureFile::write(const FigureExport &request)
     const std::optional<FigureFormat> format = formatOfFile(path);
     if (!format)
         return ExportFailure{.kind = ExportFailure::Kind::UnknownType, .file = path};
-    const closeup::FigurePainter figure(request.frequencies);
+    const closeup::FigurePainter figure(request.frequencies, request.phaseDegrees);
     const int size = request.size;
     switch (*format) {
     case FigureFormat::Png:

@@ -18,11 +18,12 @@ QString described(const commandline::Task &task)
     if (const auto *refused = std::get_if<commandline::Refuse>(&task))
         return QStringLiteral("refused: ") + refused->problem;
     const auto &request = std::get<figureexport::FigureExport>(task);
-    return QStringLiteral("export %1 a=%2 b=%3 size=%4%5")
+    return QStringLiteral("export %1 a=%2 b=%3 size=%4 phase=%5%6")
         .arg(request.file)
         .arg(request.frequencies.a)
         .arg(request.frequencies.b)
         .arg(request.size)
+        .arg(request.phaseDegrees)
         .arg(request.withDots ? QStringLiteral(" dots") : QString());
 }
 
@@ -48,11 +49,16 @@ void tst_CommandLine::readsTheTask_data()
     row("--help", {"--help"}, "help");
     row("-h before a bad value", {"-h", "--size", "0"}, "help");
     row("-v", {"-v"}, "version");
-    row("an SVG", {"--export", "f.svg", "-x", "2", "-y", "3"}, "export f.svg a=2 b=3 size=1200");
-    row("every option, = spelled", {"--export=f.PNG", "--x=19", "-y", "18", "--size", "16", "--dots"},
-        "export f.PNG a=19 b=18 size=16 dots");
-    row("the largest size", {"--export", "f.pdf", "-x", "1", "-y", "1", "--size", "8192"},
-        "export f.pdf a=1 b=1 size=8192");
+    row("an SVG", {"--export", "f.svg", "-x", "2", "-y", "3"}, "export f.svg a=2 b=3 size=1200 phase=90");
+    row("every option, = spelled", {"--export=f.PNG", "--x=19", "-y", "18", "--size", "16", "--phase=0", "--dots"},
+        "export f.PNG a=19 b=18 size=16 phase=0 dots");
+    row("the largest size and phase", {"--export", "f.pdf", "-x", "1", "-y", "1", "--size", "8192", "--phase", "359"},
+        "export f.pdf a=1 b=1 size=8192 phase=359");
+    row("a whole turn", {"--export", "f.png", "-x", "1", "-y", "1", "--phase", "360"},
+        "refused: --phase '360' is not a whole number from 0 to 359");
+    row("a negative phase", {"--export", "f.png", "-x", "1", "-y", "1", "--phase=-5"},
+        "refused: --phase '-5' is not a whole number from 0 to 359");
+    row("a phase without --export", {"--phase", "30"}, "refused: --phase goes with --export");
 
     row("x below the range", {"--export", "f.png", "-x", "0", "-y", "3"},
         "refused: -x '0' is not a whole number from 1 to 19");

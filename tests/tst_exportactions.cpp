@@ -353,7 +353,7 @@ void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy()
     } else {
         said = modalBoxText([&] {
                    figureexport::ExportActions::saveFigureAs(&m_korvana.window(),
-                                                             {target, figure.frequencies(), 1200, true});
+                                                             {.file = target, .frequencies = figure.frequencies(), .withDots = true});
                }).value_or(QString());
     }
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);

@@ -149,16 +149,22 @@ void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches_data()
 {
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
-    QTest::newRow("2:3") << 2 << 3;
-    QTest::newRow("19:18") << 19 << 18;
+    QTest::addColumn<int>("phase");
+    QTest::newRow("2:3") << 2 << 3 << 90;
+    QTest::newRow("19:18") << 19 << 18 << 90;
+    QTest::newRow("3:2 at 30°") << 3 << 2 << 30;
 }
 
 void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
 {
     QFETCH(int, a);
     QFETCH(int, b);
-    const QString file = m_folder.filePath(QStringLiteral("curve-%1-%2.png").arg(a).arg(b));
-    QCOMPARE(korvana({"--export", file, "-x", QString::number(a), "-y", QString::number(b)}).status, 0);
+    QFETCH(int, phase);
+    const QString file = m_folder.filePath(QStringLiteral("curve-%1-%2-%3.png").arg(a).arg(b).arg(phase));
+    QCOMPARE(korvana({"--export", file, "-x", QString::number(a), "-y", QString::number(b), "--phase",
+                      QString::number(phase)})
+                 .status,
+             0);
     const QImage image(file);
     QCOMPARE(image.size(), QSize(1200, 1200));
     QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
@@ -186,7 +192,7 @@ void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
     // its square: a red mark must be there, and no red anywhere else.
     const auto curveAt = [&](int i) {
         const double t = 2 * std::numbers::pi * i / 20000;
-        return QPointF(std::cos(a * t), std::sin(b * t));
+        return QPointF(std::sin(a * t + phase * std::numbers::pi / 180), std::sin(b * t));
     };
     const auto isRed = [](QRgb pixel) { return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90; };
     QList<QPointF> touches;
