@@ -8,11 +8,27 @@ inline const QString viewTitle = QStringLiteral("Фигурата отблизо
 inline const QString showDotsText = QStringLiteral("Покажи и %1-те точки на програмата");
 inline const QString countsName = QStringLiteral("Допирания");
 
+// The view's own values: what their labels show and what a screen reader calls them.
+inline const QString aLabel = QStringLiteral("&a:");
+inline const QString bLabel = QStringLiteral("&b:");
+inline const QString phaseLabel = QStringLiteral("&φ:");
+inline const QString aName = QStringLiteral("Честота a");
+inline const QString bName = QStringLiteral("Честота b");
+inline const QString phaseName = QStringLiteral("Фазова разлика");
+inline const QString degreesSuffix = QStringLiteral("°");
+// The value's name: the keys that change it.
+inline const QString valueKeys =
+    QStringLiteral("%1: стрелките нагоре и надолу я променят с една стъпка, Page Up и Page Down — с десет; "
+                   "Tab минава към следващата стойност");
+
 // What the plot area and the view say while no figure is drawn, and what the view
 // adds to it as a hint.
 inline const QString noFigure = QStringLiteral("Няма начертана фигура");
 inline const QString noFigureHint = QStringLiteral("Изберете честоти и натиснете „Изведи“ в главния прозорец.");
 inline const QString noFigureExplained = noFigure + QStringLiteral(". ") + noFigureHint;
+// Why the dots box is off at another phase.
+inline const QString dotsOnlyAtWindowPhase =
+    QStringLiteral("Точките на програмата лежат само на фигурата от главния прозорец, при φ = 90°.");
 
 // The caption's two lines: the frequencies, then the touch counts and the reading.
 inline const QString frequenciesFormat = QStringLiteral("Честоти: a = %1 (X), b = %2 (Y)");

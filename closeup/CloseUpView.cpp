@@ -2,6 +2,7 @@
 
 #include "CloseUpTexts.h"
 #include "FigureCanvas.h"
+#include "FigureControls.h"
 #include "FigurePalette.h"
 #include "FigureWords.h"
 #include "Lissajous.h"
@@ -37,6 +38,7 @@ CloseUpView::CloseUpView(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_canvas(new FigureCanvas(this))
     , m_counts(new QLabel(this))
+    , m_controls(new FigureControls(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
 {
     setWindowTitle(viewTitle);
@@ -60,8 +62,10 @@ CloseUpView::CloseUpView(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_counts);
+    layout->addWidget(m_controls);
     layout->addWidget(m_showDots, 0, Qt::AlignCenter);
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
+    connect(m_controls, &FigureControls::changed, this, &CloseUpView::followControls);
 
     resize(openingSize);
     showNoFigure();
@@ -69,7 +73,19 @@ CloseUpView::CloseUpView(QWidget *parent)
 
 void CloseUpView::showFigure(const FigurePainter &figure)
 {
-    m_counts->setText(frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n') + countsLine(figure.touches()));
+    m_controls->setValues(figure.frequencies(), figure.phaseDegrees());
+    display(figure);
+}
+
+void CloseUpView::followControls()
+{
+    display(FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
+}
+
+void CloseUpView::display(const FigurePainter &figure)
+{
+    m_counts->setText(frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n')
+                      + countsLine(figure.touches()));
     m_canvas->setFigure(figure);
     offerFigureActions(true);
 }
@@ -85,7 +101,10 @@ void CloseUpView::offerFigureActions(bool enabled)
 {
     for (QAction *action : actions())
         forms::offer(*action, enabled, noFigureExplained);
-    forms::offer(*m_showDots, enabled, noFigureExplained);
+    forms::offer(*m_controls, enabled, noFigureExplained);
+    // The program's dots lie on the window's own figure only.
+    const bool dotsOnFigure = enabled && figure()->isWindowFigure();
+    forms::offer(*m_showDots, dotsOnFigure, enabled ? dotsOnlyAtWindowPhase : noFigureExplained);
 }
 
 void CloseUpView::actionEvent(QActionEvent *event)
@@ -157,8 +176,8 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
 {
     QFont large = font();
     large.setPointSizeF(std::clamp(height() / pixelsPerPoint, smallestPoints, largestPoints));
-    m_counts->setFont(large);
-    m_showDots->setFont(large);
+    for (QWidget *text : std::initializer_list<QWidget *>{m_counts, m_controls, m_showDots})
+        text->setFont(large);
     QWidget::resizeEvent(event);
 }
 

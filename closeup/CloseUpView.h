@@ -8,10 +8,12 @@ class QLabel;
 namespace closeup {
 
 class FigureCanvas;
+class FigureControls;
 class FigurePainter;
 
 // A window of its own with the figure drawn last, large: the curve as a line, its
-// touch points and what they tell, for a projector or a closer look. F11 switches
+// touch points and what they tell, for a projector or a closer look. It has its own
+// a, b and phase difference, which every draw in the window sets (the phase to 90°). F11 switches
 // full screen; Esc leaves full screen, then closes the view. What it offers for the
 // figure (its actions and the dots box) is off while there is none, saying why.
 class CloseUpView : public QWidget {
@@ -36,10 +38,14 @@ protected:
     void actionEvent(QActionEvent *event) override;
 
 private:
+    // The figure of the view's own values, a, b and φ, as the user set them.
+    void followControls();
+    void display(const FigurePainter &figure);
     void offerFigureActions(bool enabled);
 
     FigureCanvas *m_canvas;
     QLabel *m_counts;
+    FigureControls *m_controls;
     QCheckBox *m_showDots;
     QRect m_normalGeometry;
 };

@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QLabel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QMenu>
+#include <QSpinBox>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -30,6 +32,7 @@ private slots:
     void f11AndEscapeSwitchFullScreenThenClose();
     void drawsALineNotDots();
     void aScreenOfAnotherScaleGetsASharpPicture();
+    void theViewHasItsOwnFrequenciesAndPhase();
 
 private:
     forms::PictureBox &picture() { return m_korvana.picture(); }
@@ -176,6 +179,42 @@ void tst_CloseUp::aScreenOfAnotherScaleGetsASharpPicture()
     closeup::FigurePainter({1, 3}).paint(painter, canvas->rect(), false);
     painter.end();
     QCOMPARE(shown, sharp);
+}
+
+void tst_CloseUp::theViewHasItsOwnFrequenciesAndPhase()
+{
+    m_korvana.list(0).setListIndex(0);
+    m_korvana.list(1).setListIndex(0);
+    press(0);
+    QTest::keyClick(&picture(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    QMap<QString, QSpinBox *> values;
+    for (auto *box : view()->findChildren<QSpinBox *>())
+        values.insert(box->accessibleName(), box);
+    QCOMPARE(values.keys(), (QStringList{"Фазова разлика", "Честота a", "Честота b"}));
+    QCOMPARE(values["Фазова разлика"]->value(), 90);
+
+    // From the keyboard: the phase down to 0° makes the circle of 1 : 1 a line from
+    // corner to corner, whose two ends count half each.
+    values["Фазова разлика"]->setFocus();
+    for (int step = 0; step < 18; ++step)
+        QTest::keyClick(values["Фазова разлика"], Qt::Key_Down);
+    QCOMPARE(countsText(), QStringLiteral("Честоти: a = 1 (X), b = 1 (Y), φ = 0°\n"
+                                          "Допирания: горе ½, отстрани ½ → b : a = 1 : 1"));
+    QCOMPARE(view()->figure()->phaseDegrees(), 0.0);
+    auto *dots = view()->findChild<QCheckBox *>();
+    QVERIFY(!dots->isEnabled() && dots->toolTip().contains(QStringLiteral("φ = 90°")));
+    values["Честота b"]->setFocus();
+    QTest::keyClick(values["Честота b"], Qt::Key_Up);
+    QVERIFY2(countsText().contains(QStringLiteral("b : a = 2 : 1")), qPrintable(countsText()));
+
+    // A draw in the window sets a and b, and the phase back to 90°.
+    m_korvana.list(0).setListIndex(1);
+    press(0);
+    QCOMPARE(values["Честота a"]->value(), 2);
+    QCOMPARE(values["Честота b"]->value(), 1);
+    QCOMPARE(values["Фазова разлика"]->value(), 90);
+    QVERIFY(dots->isEnabled());
 }
 
 QTEST_MAIN(tst_CloseUp)
