@@ -41,6 +41,9 @@ inline const QString countsFormat = QStringLiteral("Допирания: горе
 inline const QString figureSpoken = QStringLiteral("Фигура на Лисажу за a = %1 и b = %2");
 inline const QString touchesSpoken = QStringLiteral("; допирания: горе %1, отстрани %2");
 inline const QString halfSpoken = QStringLiteral("половина");
+// The view's figure, with its phase in degrees.
+inline const QString figureName = QStringLiteral("Фигура на Лисажу");
+inline const QString viewFigureSpoken = QStringLiteral("Фигура на Лисажу за a = %1 и b = %2 при фазова разлика %3°");
 inline const QString andAHalfSpoken = QStringLiteral("%1 и половина");
 
 } // namespace closeup

@@ -1,5 +1,7 @@
 #include "CloseUpView.h"
 
+#include "Accessibility.h"
+#include "Announcer.h"
 #include "CloseUpTexts.h"
 #include "FigureCanvas.h"
 #include "FigureControls.h"
@@ -39,6 +41,7 @@ CloseUpView::CloseUpView(QWidget *parent)
     , m_canvas(new FigureCanvas(this))
     , m_counts(new QLabel(this))
     , m_controls(new FigureControls(this))
+    , m_announcer(new forms::Announcer(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
 {
     setWindowTitle(viewTitle);
@@ -58,6 +61,8 @@ CloseUpView::CloseUpView(QWidget *parent)
     m_counts->setFocusPolicy(Qt::ClickFocus);
     m_counts->installEventFilter(this);
     m_counts->setAccessibleName(countsName);
+    forms::makeGraphic(*m_canvas);
+    m_canvas->setAccessibleName(figureName);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_canvas, 1);
@@ -80,6 +85,8 @@ void CloseUpView::showFigure(const FigurePainter &figure)
 void CloseUpView::followControls()
 {
     display(FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
+    // Said at once, wherever the focus is: the keys change the figure, not the values.
+    m_announcer->announce(m_canvas->accessibleDescription());
 }
 
 void CloseUpView::display(const FigurePainter &figure)
@@ -87,6 +94,7 @@ void CloseUpView::display(const FigurePainter &figure)
     m_counts->setText(frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n')
                       + countsLine(figure.touches()));
     m_canvas->setFigure(figure);
+    m_canvas->setAccessibleDescription(viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches()));
     offerFigureActions(true);
 }
 
@@ -94,6 +102,7 @@ void CloseUpView::showNoFigure()
 {
     m_counts->setText(noFigureExplained);
     m_canvas->setFigure(std::nullopt);
+    m_canvas->setAccessibleDescription(noFigure);
     offerFigureActions(false);
 }
 

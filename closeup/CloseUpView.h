@@ -5,6 +5,10 @@
 class QCheckBox;
 class QLabel;
 
+namespace forms {
+class Announcer;
+}
+
 namespace closeup {
 
 class FigureCanvas;
@@ -46,6 +50,7 @@ private:
     FigureCanvas *m_canvas;
     QLabel *m_counts;
     FigureControls *m_controls;
+    forms::Announcer *m_announcer;
     QCheckBox *m_showDots;
     QRect m_normalGeometry;
 };

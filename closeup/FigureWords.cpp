@@ -59,4 +59,10 @@ QString figureDescription(figure::FrequencyPair frequencies, const figure::Touch
            + touchesSpoken.arg(spokenCount(touches.topHalves()), spokenCount(touches.sideHalves()));
 }
 
+QString viewDescription(figure::FrequencyPair frequencies, double phaseDegrees, const figure::TouchPoints &touches)
+{
+    return viewFigureSpoken.arg(QString::number(frequencies.a), QString::number(frequencies.b), degreesText(phaseDegrees))
+           + touchesSpoken.arg(spokenCount(touches.topHalves()), spokenCount(touches.sideHalves()));
+}
+
 } // namespace closeup

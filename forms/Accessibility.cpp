@@ -10,10 +10,15 @@ namespace forms {
 
 namespace {
 
+// The property that marks a widget as a graphic.
+constexpr char graphicProperty[] = "formsGraphic";
+
 QAccessibleInterface *accessibleControl(const QString &, QObject *object)
 {
     if (auto *picture = qobject_cast<PictureBox *>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->property(graphicProperty).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (auto *announcer = qobject_cast<Announcer *>(object))
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     // Put in a frame of the program's own, a form is the frame's client area.
@@ -23,6 +28,11 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object)
 }
 
 } // namespace
+
+void makeGraphic(QWidget &widget)
+{
+    widget.setProperty(graphicProperty, true);
+}
 
 void installAccessibleRoles()
 {

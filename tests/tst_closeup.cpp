@@ -1,5 +1,6 @@
 // The close-up view as the main window opens and feeds it: every way in, following
 // draws and clears, and its keys.
+#include "Announcer.h"
 #include "CloseUpView.h"
 #include "FigureCanvas.h"
 #include "FigurePainter.h"
@@ -202,6 +203,11 @@ void tst_CloseUp::theViewHasItsOwnFrequenciesAndPhase()
     QCOMPARE(countsText(), QStringLiteral("Честоти: a = 1 (X), b = 1 (Y), φ = 0°\n"
                                           "Допирания: горе ½, отстрани ½ → b : a = 1 : 1"));
     QCOMPARE(view()->figure()->phaseDegrees(), 0.0);
+    // Heard as it changes, and read from the picture.
+    const QString heard = QStringLiteral("Фигура на Лисажу за a = 1 и b = 1 при фазова разлика 0°; "
+                                         "допирания: горе половина, отстрани половина");
+    QCOMPARE(view()->findChild<closeup::FigureCanvas *>()->accessibleDescription(), heard);
+    QCOMPARE(view()->findChild<forms::Announcer *>()->accessibleName(), heard);
     auto *dots = view()->findChild<QCheckBox *>();
     QVERIFY(!dots->isEnabled() && dots->toolTip().contains(QStringLiteral("φ = 90°")));
     values["Честота b"]->setFocus();
