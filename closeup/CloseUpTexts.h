@@ -7,6 +7,7 @@ namespace closeup {
 inline const QString viewTitle = QStringLiteral("Фигурата отблизо - Korvana");
 inline const QString showDotsText = QStringLiteral("Покажи и %1-те точки на програмата");
 inline const QString countsName = QStringLiteral("Допирания");
+inline const QString readingName = QStringLiteral("Отчет");
 
 // The view's own values: what their labels show and what a screen reader calls them.
 inline const QString aLabel = QStringLiteral("&a:");
@@ -34,7 +35,10 @@ inline const QString dotsOnlyAtWindowPhase =
 inline const QString frequenciesFormat = QStringLiteral("Честоти: a = %1 (X), b = %2 (Y)");
 // Added to the frequencies where the phase is not the window's 90°.
 inline const QString phaseFormat = QStringLiteral(", φ = %1°");
-inline const QString countsFormat = QStringLiteral("Допирания: горе %1, отстрани %2 → b : a = %3 : %4");
+inline const QString touchesFormat = QStringLiteral("Допирания: горе %1, отстрани %2");
+inline const QString readingFormat = QStringLiteral("b : a = %1 : %2");
+// The touches, then the reading.
+inline const QString countsFormat = QStringLiteral("%1 → %2");
 
 // What a screen reader says the figure is: the frequencies and, for a figure that
 // closes, the touches a student counts, with half touches in words.

@@ -33,6 +33,10 @@ constexpr QSize openingSize(720, 800);
 constexpr double pixelsPerPoint = 45;
 constexpr double smallestPoints = 11;
 constexpr double largestPoints = 32;
+// The reading's letters are at least this share of the view's height: 54 pixels on a
+// 1080-line projector, and never smaller than the rest of the text.
+constexpr double readingShare = 0.055;
+constexpr double pointsToPixels = 96.0 / 72;
 
 } // namespace
 
@@ -40,6 +44,7 @@ CloseUpView::CloseUpView(QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_canvas(new FigureCanvas(this))
     , m_counts(new QLabel(this))
+    , m_reading(new QLabel(this))
     , m_controls(new FigureControls(this))
     , m_announcer(new forms::Announcer(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
@@ -61,14 +66,22 @@ CloseUpView::CloseUpView(QWidget *parent)
     m_counts->setFocusPolicy(Qt::ClickFocus);
     m_counts->installEventFilter(this);
     m_counts->setAccessibleName(countsName);
+    m_reading->setAlignment(Qt::AlignCenter);
+    m_reading->setAccessibleName(readingName);
     forms::makeGraphic(*m_canvas);
     m_canvas->setAccessibleName(figureName);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_counts);
-    layout->addWidget(m_controls);
-    layout->addWidget(m_showDots, 0, Qt::AlignCenter);
+    layout->addWidget(m_reading);
+    // The values and the dots box share a row, to leave the figure the room.
+    auto *settings = new QHBoxLayout;
+    settings->addStretch();
+    settings->addWidget(m_controls);
+    settings->addWidget(m_showDots);
+    settings->addStretch();
+    layout->addLayout(settings);
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
     connect(m_controls, &FigureControls::changed, this, &CloseUpView::followControls);
 
@@ -92,7 +105,8 @@ void CloseUpView::followControls()
 void CloseUpView::display(const FigurePainter &figure)
 {
     m_counts->setText(frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n')
-                      + countsLine(figure.touches()));
+                      + touchesLine(figure.touches()));
+    m_reading->setText(readingLine(figure.touches()));
     m_canvas->setFigure(figure);
     m_canvas->setAccessibleDescription(viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches()));
     offerFigureActions(true);
@@ -101,6 +115,7 @@ void CloseUpView::display(const FigurePainter &figure)
 void CloseUpView::showNoFigure()
 {
     m_counts->setText(noFigureExplained);
+    m_reading->clear();
     m_canvas->setFigure(std::nullopt);
     m_canvas->setAccessibleDescription(noFigure);
     offerFigureActions(false);
@@ -187,6 +202,10 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
     large.setPointSizeF(std::clamp(height() / pixelsPerPoint, smallestPoints, largestPoints));
     for (QWidget *text : std::initializer_list<QWidget *>{m_counts, m_controls, m_showDots})
         text->setFont(large);
+    QFont reading = font();
+    reading.setBold(true);
+    reading.setPixelSize(std::max(int(large.pointSizeF() * pointsToPixels), int(height() * readingShare)));
+    m_reading->setFont(reading);
     QWidget::resizeEvent(event);
 }
 

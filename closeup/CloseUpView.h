@@ -49,6 +49,8 @@ private:
 
     FigureCanvas *m_canvas;
     QLabel *m_counts;
+    // The reading, b : a, large and bold, to be read from the back of a room.
+    QLabel *m_reading;
     FigureControls *m_controls;
     forms::Announcer *m_announcer;
     QCheckBox *m_showDots;

@@ -36,11 +36,10 @@ FigureControls::FigureControls(QWidget *parent)
     : QWidget(parent)
 {
     auto *row = new QHBoxLayout(this);
-    row->addStretch();
+    row->setContentsMargins({});
     m_a = addSpinBox(*row, aLabel, aName, figure::Frequencies::lowest, figure::Frequencies::highest);
     m_b = addSpinBox(*row, bLabel, bName, figure::Frequencies::lowest, figure::Frequencies::highest);
     m_phase = addSpinBox(*row, phaseLabel, phaseName, figure::Phase::lowestDegrees, figure::Phase::highestDegrees);
-    row->addStretch();
     // Round and round, as a phase is.
     m_phase->setWrapping(true);
     m_phase->setSingleStep(phaseStep);

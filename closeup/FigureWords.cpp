@@ -40,12 +40,20 @@ QString frequenciesLine(figure::FrequencyPair frequencies, double phaseDegrees)
     return line + phaseFormat.arg(degreesText(phaseDegrees));
 }
 
-QString countsLine(const figure::TouchPoints &touches)
+QString touchesLine(const figure::TouchPoints &touches)
+{
+    return touchesFormat.arg(writtenCount(touches.topHalves()), writtenCount(touches.sideHalves()));
+}
+
+QString readingLine(const figure::TouchPoints &touches)
 {
     const figure::FrequencyPair reading = touches.reading();
-    return countsFormat.arg(writtenCount(touches.topHalves()), writtenCount(touches.sideHalves()))
-        .arg(reading.b)
-        .arg(reading.a);
+    return readingFormat.arg(reading.b).arg(reading.a);
+}
+
+QString countsLine(const figure::TouchPoints &touches)
+{
+    return countsFormat.arg(touchesLine(touches), readingLine(touches));
 }
 
 QString figureDescription(double a, double b)

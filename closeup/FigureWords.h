@@ -18,6 +18,9 @@ QString frequenciesLine(figure::FrequencyPair frequencies, double phaseDegrees =
 // A phase as it is written: whole degrees, 0 to 359.
 QString degreesText(double phaseDegrees);
 QString countsLine(const figure::TouchPoints &touches);
+// Its two parts: "Допирания: горе 1½, отстрани 1" and "b : a = 3 : 2".
+QString touchesLine(const figure::TouchPoints &touches);
+QString readingLine(const figure::TouchPoints &touches);
 
 // "Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1 и половина, отстрани 1": the
 // touches only where the frequencies make a figure that closes.
