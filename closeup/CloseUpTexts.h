@@ -22,6 +22,14 @@ inline const QString valueKeys =
     QStringLiteral("%1: стрелките нагоре и надолу я променят с една стъпка, Page Up и Page Down — с десет; "
                    "Tab минава към следващата стойност");
 
+// The drift: the phase advancing on its own, one turn in the time chosen.
+inline const QString driftText = QStringLiteral("&Дрейф");
+inline const QString driftKeys = QStringLiteral("Интервалът пуска и спира дрейфа: фазата расте сама, както при генератор, "
+                                                "малко отклонен от точното отношение.");
+inline const QString turnLabel = QStringLiteral("&оборот за:");
+inline const QString turnName = QStringLiteral("Време за един оборот на фазата");
+inline const QString secondsSuffix = QStringLiteral(" s");
+
 // What the plot area and the view say while no figure is drawn, and what the view
 // adds to it as a hint.
 inline const QString noFigure = QStringLiteral("Няма начертана фигура");

@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "Announcer.h"
 #include "CloseUpTexts.h"
+#include "Drift.h"
 #include "FigureCanvas.h"
 #include "FigureControls.h"
 #include "FigurePalette.h"
@@ -13,14 +14,17 @@
 #include <QAction>
 #include <QActionEvent>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace closeup {
 
@@ -37,6 +41,8 @@ constexpr double largestPoints = 32;
 // 1080-line projector, and never smaller than the rest of the text.
 constexpr double readingShare = 0.055;
 constexpr double pointsToPixels = 96.0 / 72;
+// A tick box's square is this share of its text's line.
+constexpr double indicatorShare = 0.8;
 
 } // namespace
 
@@ -46,6 +52,10 @@ CloseUpView::CloseUpView(QWidget *parent)
     , m_counts(new QLabel(this))
     , m_reading(new QLabel(this))
     , m_controls(new FigureControls(this))
+    , m_drifting(new QCheckBox(driftText, this))
+    , m_turnLabel(new QLabel(turnLabel, this))
+    , m_turnSeconds(new QSpinBox(this))
+    , m_drift(new Drift(this))
     , m_announcer(new forms::Announcer(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
 {
@@ -79,11 +89,26 @@ CloseUpView::CloseUpView(QWidget *parent)
     auto *settings = new QHBoxLayout;
     settings->addStretch();
     settings->addWidget(m_controls);
+    settings->addWidget(m_drifting);
+    m_turnLabel->setBuddy(m_turnSeconds);
+    settings->addWidget(m_turnLabel);
+    settings->addWidget(m_turnSeconds);
     settings->addWidget(m_showDots);
     settings->addStretch();
     layout->addLayout(settings);
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
     connect(m_controls, &FigureControls::changed, this, &CloseUpView::followControls);
+    m_drifting->setToolTip(driftKeys);
+    m_turnSeconds->setRange(Drift::fastestTurnSeconds, Drift::slowestTurnSeconds);
+    m_turnSeconds->setValue(Drift::defaultTurnSeconds);
+    m_turnSeconds->setSuffix(secondsSuffix);
+    m_turnSeconds->setAccessibleName(turnName);
+    m_turnSeconds->setToolTip(valueKeys.arg(turnName));
+    connect(m_turnSeconds, &QSpinBox::valueChanged, m_drift, &Drift::setTurnSeconds);
+    connect(m_drifting, &QCheckBox::toggled, this, &CloseUpView::setDrifting);
+    connect(m_drift, &Drift::advanced, this, &CloseUpView::drift);
+    for (QAbstractSpinBox *value : findChildren<QAbstractSpinBox *>())
+        value->installEventFilter(this);
 
     resize(openingSize);
     showNoFigure();
@@ -100,6 +125,29 @@ void CloseUpView::followControls()
     display(FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
     // Said at once, wherever the focus is: the keys change the figure, not the values.
     m_announcer->announce(m_canvas->accessibleDescription());
+}
+
+void CloseUpView::setDrifting(bool on)
+{
+    if (on) {
+        m_drift->start(screen());
+        return;
+    }
+    m_drift->stop();
+    // Where it stands now, said once it stands.
+    m_announcer->announce(m_canvas->accessibleDescription());
+}
+
+void CloseUpView::drift(double degrees)
+{
+    const FigurePainter *shown = figure();
+    if (!shown)
+        return;
+    const double turn = figure::Phase::turnDegrees;
+    const double phase = std::fmod(shown->phaseDegrees() + degrees, turn);
+    const FigurePainter next(shown->frequencies(), phase);
+    m_controls->setValues(next.frequencies(), phase);
+    display(next);
 }
 
 void CloseUpView::display(const FigurePainter &figure)
@@ -126,6 +174,9 @@ void CloseUpView::offerFigureActions(bool enabled)
     for (QAction *action : actions())
         forms::offer(*action, enabled, noFigureExplained);
     forms::offer(*m_controls, enabled, noFigureExplained);
+    forms::offer(*m_drifting, enabled, noFigureExplained);
+    if (!enabled)
+        m_drifting->setChecked(false);
     // The program's dots lie on the window's own figure only.
     const bool dotsOnFigure = enabled && figure()->isWindowFigure();
     forms::offer(*m_showDots, dotsOnFigure, enabled ? dotsOnlyAtWindowPhase : noFigureExplained);
@@ -150,6 +201,12 @@ bool CloseUpView::showsDots() const
 
 bool CloseUpView::eventFilter(QObject *watched, QEvent *event)
 {
+    // Space starts and stops the drift from the values too, which take no blanks.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space
+        && qobject_cast<QAbstractSpinBox *>(watched)) {
+        m_drifting->toggle();
+        return true;
+    }
     const bool copy = watched == m_counts && m_counts->hasSelectedText()
                       && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
                       && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy);
@@ -182,6 +239,9 @@ void CloseUpView::setFullScreen(bool on)
 void CloseUpView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
+    case Qt::Key_Space:
+        m_drifting->toggle();
+        break;
     case Qt::Key_F11:
         setFullScreen(!isFullScreen());
         break;
@@ -200,8 +260,14 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
 {
     QFont large = font();
     large.setPointSizeF(std::clamp(height() / pixelsPerPoint, smallestPoints, largestPoints));
-    for (QWidget *text : std::initializer_list<QWidget *>{m_counts, m_controls, m_showDots})
+    for (QWidget *text :
+         std::initializer_list<QWidget *>{m_counts, m_controls, m_drifting, m_turnLabel, m_turnSeconds, m_showDots})
         text->setFont(large);
+    // The tick boxes' squares grow with their words, which the style alone leaves small.
+    const QString indicator = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
+                                  .arg(int(QFontMetricsF(large).height() * indicatorShare));
+    for (QCheckBox *box : {m_drifting, m_showDots})
+        box->setStyleSheet(indicator);
     QFont reading = font();
     reading.setBold(true);
     reading.setPixelSize(std::max(int(large.pointSizeF() * pointsToPixels), int(height() * readingShare)));

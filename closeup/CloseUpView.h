@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QLabel;
+class QSpinBox;
 
 namespace forms {
 class Announcer;
@@ -11,6 +12,7 @@ class Announcer;
 
 namespace closeup {
 
+class Drift;
 class FigureCanvas;
 class FigureControls;
 class FigurePainter;
@@ -44,6 +46,8 @@ protected:
 private:
     // The figure of the view's own values, a, b and φ, as the user set them.
     void followControls();
+    void setDrifting(bool on);
+    void drift(double degrees);
     void display(const FigurePainter &figure);
     void offerFigureActions(bool enabled);
 
@@ -52,6 +56,10 @@ private:
     // The reading, b : a, large and bold, to be read from the back of a room.
     QLabel *m_reading;
     FigureControls *m_controls;
+    QCheckBox *m_drifting;
+    QLabel *m_turnLabel;
+    QSpinBox *m_turnSeconds;
+    Drift *m_drift;
     forms::Announcer *m_announcer;
     QCheckBox *m_showDots;
     QRect m_normalGeometry;

@@ -5,10 +5,21 @@
 #include "ListBox.h"
 #include "PictureBox.h"
 
+#include <QCheckBox>
 #include <QTest>
 
 #include <cstdint>
 #include <memory>
+
+// The close-up's tick box that lays the program's dots over the line, found by the
+// words a user reads on it.
+inline QCheckBox *dotsBoxOf(const QWidget &view)
+{
+    for (QCheckBox *box : view.findChildren<QCheckBox *>())
+        if (box->text().startsWith(QStringLiteral("Покажи")))
+            return box;
+    return nullptr;
+}
 
 // A fresh Korvana window for each test, started as the program starts it, and its
 // controls by the names its handlers use.

@@ -2,6 +2,7 @@
 // draws and clears, and its keys.
 #include "Announcer.h"
 #include "CloseUpView.h"
+#include "Drift.h"
 #include "FigureCanvas.h"
 #include "FigurePainter.h"
 #include "KorvanaFixture.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QSpinBox>
+#include <QStyle>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -35,6 +37,7 @@ private slots:
     void aScreenOfAnotherScaleGetsASharpPicture();
     void theViewHasItsOwnFrequenciesAndPhase();
     void theReadingCarriesToTheBackRow();
+    void spaceLetsThePhaseDriftAndStopsIt();
 
 private:
     forms::PictureBox &picture() { return m_korvana.picture(); }
@@ -203,7 +206,8 @@ void tst_CloseUp::theViewHasItsOwnFrequenciesAndPhase()
     QMap<QString, QSpinBox *> values;
     for (auto *box : view()->findChildren<QSpinBox *>())
         values.insert(box->accessibleName(), box);
-    QCOMPARE(values.keys(), (QStringList{"Фазова разлика", "Честота a", "Честота b"}));
+    for (const char *name : {"Честота a", "Честота b", "Фазова разлика"})
+        QVERIFY2(values.contains(QString::fromUtf8(name)), name);
     QCOMPARE(values["Фазова разлика"]->value(), 90);
 
     // From the keyboard: the phase down to 0° makes the circle of 1 : 1 a line from
@@ -218,7 +222,7 @@ void tst_CloseUp::theViewHasItsOwnFrequenciesAndPhase()
                                          "допирания: горе половина, отстрани половина");
     QCOMPARE(view()->findChild<closeup::FigureCanvas *>()->accessibleDescription(), heard);
     QCOMPARE(view()->findChild<forms::Announcer *>()->accessibleName(), heard);
-    auto *dots = view()->findChild<QCheckBox *>();
+    auto *dots = dotsBoxOf(*view());
     QVERIFY(!dots->isEnabled() && dots->toolTip().contains(QStringLiteral("φ = 90°")));
     values["Честота b"]->setFocus();
     QTest::keyClick(values["Честота b"], Qt::Key_Up);
@@ -248,8 +252,42 @@ void tst_CloseUp::theReadingCarriesToTheBackRow()
     const auto *counts = view()->findChild<QLabel *>();
     QVERIFY(shown.pixelSize() > QFontInfo(counts->font()).pixelSize());
     for (QWidget *grown : {static_cast<QWidget *>(view()->findChild<QSpinBox *>()),
-                           static_cast<QWidget *>(view()->findChild<QCheckBox *>())})
+                           static_cast<QWidget *>(dotsBoxOf(*view()))})
         QCOMPARE(QFontInfo(grown->font()).pixelSize(), QFontInfo(counts->font()).pixelSize());
+    // And the tick boxes' squares with it.
+    for (QCheckBox *box : view()->findChildren<QCheckBox *>())
+        QVERIFY(box->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, box)
+                >= QFontMetrics(box->font()).height() / 2);
+}
+
+void tst_CloseUp::spaceLetsThePhaseDriftAndStopsIt()
+{
+    press(0);
+    QTest::keyClick(&picture(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    auto *drift = view()->findChild<closeup::Drift *>();
+    QVERIFY(!drift->isRunning());
+    // From a value, as from anywhere in the view.
+    auto *phase = view()->findChildren<QSpinBox *>().at(2);
+    phase->setFocus();
+    QTest::keyClick(phase, Qt::Key_Space);
+    QVERIFY(drift->isRunning());
+    QTRY_VERIFY(view()->figure()->phaseDegrees() > 95);
+    QVERIFY(countsText().contains(QStringLiteral("φ = ")));
+
+    QTest::keyClick(phase, Qt::Key_Space);
+    QVERIFY(!drift->isRunning());
+    const double stopped = view()->figure()->phaseDegrees();
+    QCOMPARE(phase->value(), int(std::lround(stopped)));
+    QVERIFY(view()->findChild<forms::Announcer *>()->accessibleName().contains(
+        QStringLiteral("при фазова разлика %1°").arg(phase->value())));
+    QCoreApplication::processEvents();
+    QCOMPARE(view()->figure()->phaseDegrees(), stopped);
+
+    // With nothing drawn, nothing drifts.
+    QTest::keyClick(phase, Qt::Key_Space);
+    press(1);
+    QVERIFY(!drift->isRunning());
 }
 
 QTEST_MAIN(tst_CloseUp)

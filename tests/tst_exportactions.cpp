@@ -111,7 +111,7 @@ void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture()
 {
     QFETCH(bool, dots);
     closeup::CloseUpView &view = drawAndLookCloser();
-    view.findChild<QCheckBox *>()->setChecked(dots);
+    dotsBoxOf(view)->setChecked(dots);
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     QVERIFY(copied);
@@ -166,7 +166,7 @@ void tst_ExportActions::nothingDrawnLeavesNothingToTakeOut()
         return off;
     };
     const auto dotsOff = [view] {
-        auto *dots = view->findChild<QCheckBox *>();
+        auto *dots = dotsBoxOf(*view);
         return !dots->isEnabled() && dots->accessibleDescription().startsWith(QStringLiteral("Няма начертана фигура"));
     };
     const QStringList pictureActions{QStringLiteral("Копирай картината"), QStringLiteral("Запази картината като…")};
