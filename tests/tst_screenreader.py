@@ -116,6 +116,11 @@ class Session:
 
     def keys(self, *keys):
         for key in keys:
+            if key == REFOCUS:
+                # With no window manager, a window that closes takes the keyboard
+                # with it; a user's desktop gives it back to the main window.
+                subprocess.run(["xdotool", "windowfocus", "--sync", self.window], check=True, timeout=PATIENCE)
+                continue
             subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, env=self.env)
 
     def start_korvana(self):
@@ -123,6 +128,7 @@ class Session:
         window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "Korvana"],
                                 check=True, capture_output=True, text=True, timeout=PATIENCE).stdout.split()[0]
         # There is no window manager to give the window the keyboard.
+        self.window = window
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=PATIENCE)
 
     def close(self):
@@ -131,6 +137,8 @@ class Session:
 
 
 DRAWN = "Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1 и половина, отстрани 1"
+# Not a key: gives the keyboard back to the main window.
+REFOCUS = "refocus"
 
 # The exercise, as keys pressed and what Orca must say after them, in order.
 STEPS = [
@@ -147,7 +155,15 @@ STEPS = [
     # dialog's proposal, in a Pictures folder that cannot be written to.
     (["shift+Tab"], ["Изведи"]),
     (["space"], [DRAWN]),
+    # The close-up, from the plot area: its values, and the phase changed from the
+    # keys, heard as the figure it makes.
     (["shift+Tab", "shift+Tab", "shift+Tab"], ["Фигура на Лисажу"]),
+    (["Return"], ["Честота a"]),
+    (["Tab", "Tab"], ["Фазова разлика"]),
+    (["Down"], ["Фигура на Лисажу за a = 2 и b = 3 при фазова разлика 85°; допирания: горе 3, отстрани 2"]),
+    (["Escape"], ["escape"]),
+    # Closed, it leaves the keyboard where it was: on the plot area.
+    ([REFOCUS], ["Korvana - измерване на честота", "Фигура на Лисажу"]),
     (["Menu", "Up"], ["Запази картината като"]),
     (["Return"], ["Име на файла"]),
     (["Return"], ["Картината не беше записана във файла /proc/sys/lissajous-a2-b3.png"]),
