@@ -13,14 +13,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace closeup {
 
 namespace {
 
-// Qt's angles are in sixteenths of a degree.
-constexpr int degrees = 16;
+// A tick is never thinner than a pixel.
+constexpr double finestTick = 1;
+
+// The smallest distance between two of the positions, or a large one for fewer than two.
+double closestOf(std::vector<double> positions)
+{
+    std::sort(positions.begin(), positions.end());
+    double closest = std::numeric_limits<double>::max();
+    for (std::size_t i = 1; i < positions.size(); ++i)
+        closest = std::min(closest, positions[i] - positions[i - 1]);
+    return closest;
+}
 
 } // namespace
 
@@ -35,22 +46,19 @@ struct FigurePainter::Layout {
     // The frame and the program's dots: a third of the line, at least a pixel.
     static constexpr double fineShare = 1.0 / 3;
     static constexpr double finest = 1;
-    // As many touches as the larger frequency share an edge. A mark's radius is the
-    // side over six times that, leaving neighbours a gap of two radii, but stays
-    // between just wider than the line and twice that, to be seen and not cover it.
-    static constexpr double radiiPerTouch = 6;
-    static constexpr double smallestMark = 1.1;
-    static constexpr double largestMark = 2.2;
+    // A touch's tick: a twentieth of the side long, standing off the edge by the
+    // line's width, so that it never touches the frame.
+    static constexpr double tickShare = 0.05;
 
-    explicit Layout(const QRectF &area, int largerFrequency)
+    explicit Layout(const QRectF &area)
     {
         const double side = std::min(area.width(), area.height()) * squareShare;
         square = QRectF(0, 0, side, side);
         square.moveCenter(area.center());
         lineWidth = std::max(thinnestLine, side / linesAcrossSquare);
         fineWidth = std::max(finest, lineWidth * fineShare);
-        markRadius = std::clamp(side / (radiiPerTouch * largerFrequency), lineWidth * smallestMark,
-                                lineWidth * largestMark);
+        tickLength = side * tickShare;
+        tickGap = lineWidth;
         const double half = side / 2;
         toSquare = QTransform::fromTranslate(square.center().x(), square.center().y()).scale(half, half);
     }
@@ -58,7 +66,8 @@ struct FigurePainter::Layout {
     QRectF square;
     double lineWidth;
     double fineWidth;
-    double markRadius;
+    double tickLength;
+    double tickGap;
     // From the figure's own coordinates to the area's.
     QTransform toSquare;
 };
@@ -90,7 +99,7 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegr
 
 void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) const
 {
-    const Layout layout(area, std::max(m_frequencies.a, m_frequencies.b));
+    const Layout layout(area);
     painter.save();
     painter.fillRect(area, FigurePalette::paper);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -140,23 +149,33 @@ void FigurePainter::paintDots(QPainter &painter, const Layout &layout) const
 
 void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
 {
-    // A touch is a filled disc; a free end, which counts half, is a ring half filled,
-    // the line showing through the other half. The ring is half the line, no thinner
-    // than it shows.
-    constexpr double thinnestMarkLine = 1.5;
-    const double radius = layout.markRadius;
-    painter.setPen(QPen(FigurePalette::touch, std::max(thinnestMarkLine, layout.lineWidth / 2)));
-    for (const auto *edge : {&m_touches.top(), &m_touches.side()}) {
-        for (const figure::TouchPoints::Touch &touch : *edge) {
-            const QPointF centre = layout.toSquare.map(QPointF(touch.x, touch.y));
-            const QRectF disc(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-            painter.setBrush(touch.freeEnd ? QBrush(Qt::NoBrush) : QBrush(FigurePalette::touch));
-            painter.drawEllipse(disc);
-            if (touch.freeEnd) {
-                painter.setBrush(FigurePalette::touch);
-                painter.drawPie(disc, 90 * degrees, 180 * degrees);
-            }
-        }
+    // Each touch is a tick just outside the square, across the edge from it: above
+    // the top, right of the right edge. There neighbouring ticks cover neither the
+    // curve nor each other, even where touches crowd into a corner; each stays a
+    // mark of its own to count. A free end, which counts half, has half a tick.
+    std::vector<double> tops;
+    std::vector<double> sides;
+    for (const figure::TouchPoints::Touch &touch : m_touches.top())
+        tops.push_back(layout.toSquare.map(QPointF(touch.x, touch.y)).x());
+    for (const figure::TouchPoints::Touch &touch : m_touches.side())
+        sides.push_back(layout.toSquare.map(QPointF(touch.x, touch.y)).y());
+    // As wide as the line, but leaving the closest two ticks on an edge a clear pixel
+    // and a half between them, and a pixel wide at least.
+    constexpr double clearance = 1.5;
+    const double closest = std::min(closestOf(tops), closestOf(sides));
+    const double width = std::clamp(closest - clearance, finestTick, layout.lineWidth);
+    painter.setPen(QPen(FigurePalette::touch, width, Qt::SolidLine, Qt::FlatCap));
+    const QRectF &square = layout.square;
+    const auto length = [&](const figure::TouchPoints::Touch &touch) {
+        return touch.freeEnd ? layout.tickLength / 2 : layout.tickLength;
+    };
+    for (std::size_t i = 0; i < tops.size(); ++i) {
+        const double from = square.top() - layout.tickGap;
+        painter.drawLine(QPointF(tops[i], from), QPointF(tops[i], from - length(m_touches.top()[i])));
+    }
+    for (std::size_t i = 0; i < sides.size(); ++i) {
+        const double from = square.right() + layout.tickGap;
+        painter.drawLine(QPointF(from, sides[i]), QPointF(from + length(m_touches.side()[i]), sides[i]));
     }
 }
 

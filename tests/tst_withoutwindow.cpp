@@ -189,7 +189,10 @@ void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
         return false;
     };
     // Where y turns, at the top edge, or x does, at the right edge, the curve touches
-    // its square: a red mark must be there, and no red anywhere else.
+    // its square: a red tick must stand just outside the square across that edge
+    // (a twentieth of the side long, off the edge by the line's width), and no red
+    // anywhere else.
+    constexpr double outside = 0.04;
     const auto curveAt = [&](int i) {
         const double t = 2 * std::numbers::pi * i / 20000;
         return QPointF(std::sin(a * t + phase * std::numbers::pi / 180), std::sin(b * t));
@@ -200,16 +203,18 @@ void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
         const QPointF before = curveAt(i - 1), here = curveAt(i), after = curveAt(i + 1);
         if (!near(here, isInk))
             QFAIL(qPrintable(QStringLiteral("a gap in the line at (%1, %2)").arg(here.x()).arg(here.y())));
-        if ((here.y() <= before.y() && here.y() < after.y()) || (here.x() >= before.x() && here.x() > after.x()))
-            touches += here;
+        if (here.y() <= before.y() && here.y() < after.y())
+            touches += here + QPointF(0, -outside);
+        if (here.x() >= before.x() && here.x() > after.x())
+            touches += here + QPointF(outside, 0);
     }
     QVERIFY(!touches.isEmpty());
     for (const QPointF &touch : touches)
         QVERIFY2(near(touch, isRed), qPrintable(QStringLiteral("no mark at (%1, %2)").arg(touch.x()).arg(touch.y())));
-    // At this size a mark's radius is well under 30 pixels.
+    // At this size a tick reaches less than 40 pixels from there.
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const auto closeBy = [&](QPointF touch) { return QLineF(pixelOf(touch), QPoint(x, y)).length() < 30; };
+            const auto closeBy = [&](QPointF touch) { return QLineF(pixelOf(touch), QPoint(x, y)).length() < 40; };
             if (isRed(image.pixel(x, y)) && std::none_of(touches.begin(), touches.end(), closeBy))
                 QFAIL(qPrintable(QStringLiteral("a stray mark at (%1, %2)").arg(x).arg(y)));
         }
