@@ -26,6 +26,9 @@ inline const QString valueKeys =
 inline const QString driftText = QStringLiteral("&Дрейф");
 inline const QString driftKeys = QStringLiteral("Интервалът пуска и спира дрейфа: фазата расте сама, както при генератор, "
                                                 "малко отклонен от точното отношение.");
+inline const QString oscillationsText = QStringLiteral("Покажи &трептенията");
+inline const QString oscillationsHint =
+    QStringLiteral("Точка обикаля кривата; под квадрата е трептенето x(t), до него — y(t), със сенките на точката.");
 inline const QString turnLabel = QStringLiteral("&оборот за:");
 inline const QString turnName = QStringLiteral("Време за един оборот на фазата");
 inline const QString secondsSuffix = QStringLiteral(" s");

@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace closeup {
 
@@ -56,6 +57,8 @@ CloseUpView::CloseUpView(QWidget *parent)
     , m_turnLabel(new QLabel(turnLabel, this))
     , m_turnSeconds(new QSpinBox(this))
     , m_drift(new Drift(this))
+    , m_oscillations(new QCheckBox(oscillationsText, this))
+    , m_run(new Drift(this))
     , m_announcer(new forms::Announcer(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
 {
@@ -85,7 +88,8 @@ CloseUpView::CloseUpView(QWidget *parent)
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_counts);
     layout->addWidget(m_reading);
-    // The values and the dots box share a row, to leave the figure the room.
+    // The values and the drift in a row, what else to show in another, leaving the
+    // figure the room.
     auto *settings = new QHBoxLayout;
     settings->addStretch();
     settings->addWidget(m_controls);
@@ -93,9 +97,14 @@ CloseUpView::CloseUpView(QWidget *parent)
     m_turnLabel->setBuddy(m_turnSeconds);
     settings->addWidget(m_turnLabel);
     settings->addWidget(m_turnSeconds);
-    settings->addWidget(m_showDots);
     settings->addStretch();
     layout->addLayout(settings);
+    auto *shown = new QHBoxLayout;
+    shown->addStretch();
+    shown->addWidget(m_oscillations);
+    shown->addWidget(m_showDots);
+    shown->addStretch();
+    layout->addLayout(shown);
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
     connect(m_controls, &FigureControls::changed, this, &CloseUpView::followControls);
     m_drifting->setToolTip(driftKeys);
@@ -105,6 +114,10 @@ CloseUpView::CloseUpView(QWidget *parent)
     m_turnSeconds->setAccessibleName(turnName);
     m_turnSeconds->setToolTip(valueKeys.arg(turnName));
     connect(m_turnSeconds, &QSpinBox::valueChanged, m_drift, &Drift::setTurnSeconds);
+    connect(m_turnSeconds, &QSpinBox::valueChanged, m_run, &Drift::setTurnSeconds);
+    m_oscillations->setToolTip(oscillationsHint);
+    connect(m_oscillations, &QCheckBox::toggled, this, &CloseUpView::setShowingOscillations);
+    connect(m_run, &Drift::advanced, this, &CloseUpView::runPoint);
     connect(m_drifting, &QCheckBox::toggled, this, &CloseUpView::setDrifting);
     connect(m_drift, &Drift::advanced, this, &CloseUpView::drift);
     for (QAbstractSpinBox *value : findChildren<QAbstractSpinBox *>())
@@ -136,6 +149,24 @@ void CloseUpView::setDrifting(bool on)
     m_drift->stop();
     // Where it stands now, said once it stands.
     m_announcer->announce(m_canvas->accessibleDescription());
+}
+
+void CloseUpView::setShowingOscillations(bool on)
+{
+    if (on) {
+        m_canvas->setRunningPoint(m_pointTime);
+        m_run->start(screen());
+    } else {
+        m_run->stop();
+        m_canvas->setRunningPoint(std::nullopt);
+    }
+}
+
+void CloseUpView::runPoint(double degrees)
+{
+    const double turn = 2 * std::numbers::pi;
+    m_pointTime = std::fmod(m_pointTime + degrees / figure::Phase::turnDegrees * turn, turn);
+    m_canvas->setRunningPoint(m_pointTime);
 }
 
 void CloseUpView::drift(double degrees)
@@ -174,9 +205,11 @@ void CloseUpView::offerFigureActions(bool enabled)
     for (QAction *action : actions())
         forms::offer(*action, enabled, noFigureExplained);
     forms::offer(*m_controls, enabled, noFigureExplained);
-    forms::offer(*m_drifting, enabled, noFigureExplained);
-    if (!enabled)
-        m_drifting->setChecked(false);
+    for (QCheckBox *moving : {m_drifting, m_oscillations}) {
+        forms::offer(*moving, enabled, noFigureExplained);
+        if (!enabled)
+            moving->setChecked(false);
+    }
     // The program's dots lie on the window's own figure only.
     const bool dotsOnFigure = enabled && figure()->isWindowFigure();
     forms::offer(*m_showDots, dotsOnFigure, enabled ? dotsOnlyAtWindowPhase : noFigureExplained);
@@ -261,12 +294,13 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
     QFont large = font();
     large.setPointSizeF(std::clamp(height() / pixelsPerPoint, smallestPoints, largestPoints));
     for (QWidget *text :
-         std::initializer_list<QWidget *>{m_counts, m_controls, m_drifting, m_turnLabel, m_turnSeconds, m_showDots})
+         std::initializer_list<QWidget *>{m_counts, m_controls, m_drifting, m_turnLabel, m_turnSeconds,
+                                          m_oscillations, m_showDots})
         text->setFont(large);
     // The tick boxes' squares grow with their words, which the style alone leaves small.
     const QString indicator = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
                                   .arg(int(QFontMetricsF(large).height() * indicatorShare));
-    for (QCheckBox *box : {m_drifting, m_showDots})
+    for (QCheckBox *box : {m_drifting, m_oscillations, m_showDots})
         box->setStyleSheet(indicator);
     QFont reading = font();
     reading.setBold(true);

@@ -47,6 +47,8 @@ private:
     // The figure of the view's own values, a, b and φ, as the user set them.
     void followControls();
     void setDrifting(bool on);
+    void setShowingOscillations(bool on);
+    void runPoint(double degrees);
     void drift(double degrees);
     void display(const FigurePainter &figure);
     void offerFigureActions(bool enabled);
@@ -60,6 +62,10 @@ private:
     QLabel *m_turnLabel;
     QSpinBox *m_turnSeconds;
     Drift *m_drift;
+    QCheckBox *m_oscillations;
+    // The running point's time, in radians, moved on at the drift's speed.
+    Drift *m_run;
+    double m_pointTime = 0;
     forms::Announcer *m_announcer;
     QCheckBox *m_showDots;
     QRect m_normalGeometry;

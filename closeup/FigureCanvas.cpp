@@ -1,6 +1,7 @@
 #include "FigureCanvas.h"
 
 #include "FigurePalette.h"
+#include "OscillationsPainter.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -35,6 +36,13 @@ void FigureCanvas::setShowDots(bool show)
     update();
 }
 
+void FigureCanvas::setRunningPoint(std::optional<double> t)
+{
+    m_running = t;
+    m_picture = {};
+    update();
+}
+
 void FigureCanvas::resizeEvent(QResizeEvent *)
 {
     m_picture = {};
@@ -42,7 +50,9 @@ void FigureCanvas::resizeEvent(QResizeEvent *)
 
 void FigureCanvas::paintFigure(QPainter &painter) const
 {
-    if (m_figure)
+    if (m_figure && m_running)
+        OscillationsPainter(*m_figure).paint(painter, rect(), m_showDots, *m_running);
+    else if (m_figure)
         m_figure->paint(painter, rect(), m_showDots);
     else
         painter.fillRect(rect(), FigurePalette::paper);

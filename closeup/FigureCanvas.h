@@ -19,6 +19,9 @@ public:
 
     void setFigure(std::optional<FigurePainter> figure);
     void setShowDots(bool show);
+    // With a time, the figure with its two oscillations and the point at that time
+    // running along it; without, the figure alone.
+    void setRunningPoint(std::optional<double> t);
     const FigurePainter *figure() const { return m_figure ? &*m_figure : nullptr; }
     bool showsDots() const { return m_showDots; }
 
@@ -31,6 +34,7 @@ private:
 
     std::optional<FigurePainter> m_figure;
     bool m_showDots = false;
+    std::optional<double> m_running;
     QPixmap m_picture;
 };
 

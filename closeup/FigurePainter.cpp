@@ -51,10 +51,9 @@ struct FigurePainter::Layout {
     static constexpr double tickShare = 0.05;
 
     explicit Layout(const QRectF &area)
+        : square(squareIn(area))
     {
-        const double side = std::min(area.width(), area.height()) * squareShare;
-        square = QRectF(0, 0, side, side);
-        square.moveCenter(area.center());
+        const double side = square.width();
         lineWidth = std::max(thinnestLine, side / linesAcrossSquare);
         fineWidth = std::max(finest, lineWidth * fineShare);
         tickLength = side * tickShare;
@@ -95,6 +94,14 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegr
     figure::Lissajous::forEachPoint(a, b, [this](figure::PlotPoint point) {
         m_dots.emplace_back(figure::FigureGeometry::unitFromPlot(point.x), figure::FigureGeometry::unitFromPlot(point.y));
     });
+}
+
+QRectF FigurePainter::squareIn(const QRectF &area)
+{
+    const double side = std::min(area.width(), area.height()) * Layout::squareShare;
+    QRectF square(0, 0, side, side);
+    square.moveCenter(area.center());
+    return square;
 }
 
 void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) const

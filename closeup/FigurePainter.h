@@ -31,6 +31,8 @@ public:
 
     // Paints onto paper filling area, the figure's square centred in it.
     void paint(QPainter &painter, const QRectF &area, bool withDots) const;
+    // The figure's square in area, where paint puts it.
+    static QRectF squareIn(const QRectF &area);
     // The figure with its caption beneath, the frequencies and the touch counts, as
     // the view shows them: the picture for a worksheet, a slide or a printed page.
     void paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const;

@@ -16,7 +16,7 @@
 inline QCheckBox *dotsBoxOf(const QWidget &view)
 {
     for (QCheckBox *box : view.findChildren<QCheckBox *>())
-        if (box->text().startsWith(QStringLiteral("Покажи")))
+        if (box->text().contains(QStringLiteral("точки")))
             return box;
     return nullptr;
 }

@@ -38,6 +38,7 @@ private slots:
     void theViewHasItsOwnFrequenciesAndPhase();
     void theReadingCarriesToTheBackRow();
     void spaceLetsThePhaseDriftAndStopsIt();
+    void theTwoOscillationsRunBesideTheFigure();
 
 private:
     forms::PictureBox &picture() { return m_korvana.picture(); }
@@ -288,6 +289,34 @@ void tst_CloseUp::spaceLetsThePhaseDriftAndStopsIt()
     QTest::keyClick(phase, Qt::Key_Space);
     press(1);
     QVERIFY(!drift->isRunning());
+}
+
+void tst_CloseUp::theTwoOscillationsRunBesideTheFigure()
+{
+    press(0);
+    QTest::keyClick(&picture(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    auto *canvas = view()->findChild<closeup::FigureCanvas *>();
+    const QImage still = canvas->grab().toImage();
+    QCheckBox *oscillations = nullptr;
+    for (QCheckBox *box : view()->findChildren<QCheckBox *>())
+        if (box->text().remove(QLatin1Char('&')) == QStringLiteral("Покажи трептенията"))
+            oscillations = box;
+    QVERIFY(oscillations);
+    oscillations->setChecked(true);
+
+    // The waves stand beneath and beside a smaller figure, and the point moves on.
+    const QImage first = canvas->grab().toImage();
+    QVERIFY(first != still);
+    QTRY_VERIFY(canvas->grab().toImage() != first);
+    const auto running = [this] {
+        const QList<closeup::Drift *> timers = view()->findChildren<closeup::Drift *>();
+        return std::count_if(timers.begin(), timers.end(), [](closeup::Drift *d) { return d->isRunning(); });
+    };
+    QCOMPARE(running(), 1);
+    oscillations->setChecked(false);
+    QCOMPARE(running(), 0);
+    QCOMPARE(canvas->grab().toImage(), still);
 }
 
 QTEST_MAIN(tst_CloseUp)
