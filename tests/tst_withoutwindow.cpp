@@ -133,6 +133,8 @@ void tst_WithoutWindow::exportsEveryFormat()
         QCOMPARE(orange, dots);
     } else if (format == "svg") {
         QCOMPARE(bytes.contains("#ff8c00"), dots);
+        // The caption names the phase only where it is not the window's 90°.
+        QVERIFY(!bytes.contains("φ ="));
         QXmlStreamReader svg(bytes);
         int paths = 0;
         while (!svg.atEnd())
@@ -165,6 +167,15 @@ void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
                       QString::number(phase)})
                  .status,
              0);
+    // An SVG of the same figure names its phase in the caption, where it is not 90°.
+    const QString svg = m_folder.filePath(QStringLiteral("caption-%1.svg").arg(phase));
+    QCOMPARE(korvana({"--export", svg, "-x", QString::number(a), "-y", QString::number(b), "--phase",
+                      QString::number(phase)})
+                 .status,
+             0);
+    QFile caption(svg);
+    QVERIFY(caption.open(QIODevice::ReadOnly));
+    QCOMPARE(caption.readAll().contains(QStringLiteral("φ = %1°").arg(phase).toUtf8()), phase != 90);
     const QImage image(file);
     QCOMPARE(image.size(), QSize(1200, 1200));
     QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
@@ -235,6 +246,8 @@ void tst_WithoutWindow::badInputIsRefusedAndWritesNothing_data()
     QTest::newRow("no ending") << QStringList{"--export", "FILE", "-x", "2", "-y", "3"};
     QTest::newRow("size 15") << QStringList{"--export", file, "-x", "2", "-y", "3", "--size", "15"};
     QTest::newRow("size 8193") << QStringList{"--export", file, "-x", "2", "-y", "3", "--size", "8193"};
+    QTest::newRow("phase 360") << QStringList{"--export", file, "-x", "2", "-y", "3", "--phase", "360"};
+    QTest::newRow("phase a fraction") << QStringList{"--export", file, "-x", "2", "-y", "3", "--phase", "12.5"};
     QTest::newRow("unknown option") << QStringList{"--export", file, "-x", "2", "-y", "3", "--colour"};
     QTest::newRow("frequency without export") << QStringList{"-x", "2"};
 }
