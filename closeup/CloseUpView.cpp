@@ -71,6 +71,21 @@ CloseUpView::CloseUpView(QWidget *parent)
     setPalette(paper);
     setAutoFillBackground(true);
 
+    setUpCaption();
+    layOut();
+    setUpMotion();
+    // Space starts and stops the drift from the values too.
+    for (QAbstractSpinBox *value : findChildren<QAbstractSpinBox *>())
+        value->installEventFilter(this);
+    connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
+    connect(m_controls, &FigureControls::changed, this, &CloseUpView::followControls);
+
+    resize(openingSize);
+    showNoFigure();
+}
+
+void CloseUpView::setUpCaption()
+{
     m_counts->setAlignment(Qt::AlignCenter);
     m_counts->setWordWrap(true);
     // Its text can be selected with the mouse; clicked, it takes the focus (but is
@@ -83,48 +98,45 @@ CloseUpView::CloseUpView(QWidget *parent)
     m_reading->setAccessibleName(readingName);
     forms::makeGraphic(*m_canvas);
     m_canvas->setAccessibleName(figureName);
+}
 
+void CloseUpView::layOut()
+{
+    // The figure takes what room the text leaves: the values and the drift in a row,
+    // what else to show in another.
+    const auto centredRow = [](std::initializer_list<QWidget *> widgets) {
+        auto *row = new QHBoxLayout;
+        row->addStretch();
+        for (QWidget *widget : widgets)
+            row->addWidget(widget);
+        row->addStretch();
+        return row;
+    };
+    m_turnLabel->setBuddy(m_turnSeconds);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_counts);
     layout->addWidget(m_reading);
-    // The values and the drift in a row, what else to show in another, leaving the
-    // figure the room.
-    auto *settings = new QHBoxLayout;
-    settings->addStretch();
-    settings->addWidget(m_controls);
-    settings->addWidget(m_drifting);
-    m_turnLabel->setBuddy(m_turnSeconds);
-    settings->addWidget(m_turnLabel);
-    settings->addWidget(m_turnSeconds);
-    settings->addStretch();
-    layout->addLayout(settings);
-    auto *shown = new QHBoxLayout;
-    shown->addStretch();
-    shown->addWidget(m_oscillations);
-    shown->addWidget(m_showDots);
-    shown->addStretch();
-    layout->addLayout(shown);
-    connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
-    connect(m_controls, &FigureControls::changed, this, &CloseUpView::followControls);
+    layout->addLayout(centredRow({m_controls, m_drifting, m_turnLabel, m_turnSeconds}));
+    layout->addLayout(centredRow({m_oscillations, m_showDots}));
+}
+
+void CloseUpView::setUpMotion()
+{
     m_drifting->setToolTip(driftKeys);
+    m_oscillations->setToolTip(oscillationsHint);
     m_turnSeconds->setRange(Drift::fastestTurnSeconds, Drift::slowestTurnSeconds);
     m_turnSeconds->setValue(Drift::defaultTurnSeconds);
     m_turnSeconds->setSuffix(secondsSuffix);
     m_turnSeconds->setAccessibleName(turnName);
     m_turnSeconds->setToolTip(valueKeys.arg(turnName));
-    connect(m_turnSeconds, &QSpinBox::valueChanged, m_drift, &Drift::setTurnSeconds);
-    connect(m_turnSeconds, &QSpinBox::valueChanged, m_run, &Drift::setTurnSeconds);
-    m_oscillations->setToolTip(oscillationsHint);
-    connect(m_oscillations, &QCheckBox::toggled, this, &CloseUpView::setShowingOscillations);
-    connect(m_run, &Drift::advanced, this, &CloseUpView::runPoint);
+    // The running point goes round at the drift's speed.
+    for (Drift *motion : {m_drift, m_run})
+        connect(m_turnSeconds, &QSpinBox::valueChanged, motion, &Drift::setTurnSeconds);
     connect(m_drifting, &QCheckBox::toggled, this, &CloseUpView::setDrifting);
     connect(m_drift, &Drift::advanced, this, &CloseUpView::drift);
-    for (QAbstractSpinBox *value : findChildren<QAbstractSpinBox *>())
-        value->installEventFilter(this);
-
-    resize(openingSize);
-    showNoFigure();
+    connect(m_oscillations, &QCheckBox::toggled, this, &CloseUpView::setShowingOscillations);
+    connect(m_run, &Drift::advanced, this, &CloseUpView::runPoint);
 }
 
 void CloseUpView::showFigure(const FigurePainter &figure)

@@ -44,6 +44,9 @@ protected:
     void actionEvent(QActionEvent *event) override;
 
 private:
+    void setUpCaption();
+    void layOut();
+    void setUpMotion();
     // The figure of the view's own values, a, b and φ, as the user set them.
     void followControls();
     void setDrifting(bool on);
