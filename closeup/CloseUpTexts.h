@@ -12,7 +12,7 @@ inline const QString readingName = QStringLiteral("Отчет");
 // The view's own values: what their labels show and what a screen reader calls them.
 inline const QString aLabel = QStringLiteral("&a:");
 inline const QString bLabel = QStringLiteral("&b:");
-inline const QString phaseLabel = QStringLiteral("&φ:");
+inline const QString phaseLabel = QStringLiteral("&Фаза φ:");
 inline const QString aName = QStringLiteral("Честота a");
 inline const QString bName = QStringLiteral("Честота b");
 inline const QString phaseName = QStringLiteral("Фазова разлика");
@@ -40,7 +40,7 @@ inline const QString noFigureHint = QStringLiteral("Изберете често�
 inline const QString noFigureExplained = noFigure + QStringLiteral(". ") + noFigureHint;
 // Why the dots box is off at another phase.
 inline const QString dotsOnlyAtWindowPhase =
-    QStringLiteral("Точките на програмата лежат само на фигурата от главния прозорец, при φ = 90°.");
+    QStringLiteral("Точките на програмата лежат само на фигурата от главния прозорец, при φ = %1°.");
 
 // The caption's two lines: the frequencies, then the touch counts and the reading.
 inline const QString frequenciesFormat = QStringLiteral("Честоти: a = %1 (X), b = %2 (Y)");

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -38,10 +39,9 @@ constexpr QSize openingSize(720, 800);
 constexpr double pixelsPerPoint = 45;
 constexpr double smallestPoints = 11;
 constexpr double largestPoints = 32;
-// The reading's letters are at least this share of the view's height: 54 pixels on a
-// 1080-line projector, and never smaller than the rest of the text.
+// The reading's letters are this share of the view's height, 59 pixels on a 1080-line
+// projector (a twentieth would do), and never smaller than the rest of the text.
 constexpr double readingShare = 0.055;
-constexpr double pointsToPixels = 96.0 / 72;
 // A tick box's square is this share of its text's line.
 constexpr double indicatorShare = 0.8;
 
@@ -123,8 +123,6 @@ void CloseUpView::layOut()
 
 void CloseUpView::setUpMotion()
 {
-    m_drifting->setToolTip(driftKeys);
-    m_oscillations->setToolTip(oscillationsHint);
     m_turnSeconds->setRange(Drift::fastestTurnSeconds, Drift::slowestTurnSeconds);
     m_turnSeconds->setValue(Drift::defaultTurnSeconds);
     m_turnSeconds->setSuffix(secondsSuffix);
@@ -159,8 +157,29 @@ void CloseUpView::setDrifting(bool on)
         return;
     }
     m_drift->stop();
-    // Where it stands now, said once it stands.
-    m_announcer->announce(m_canvas->accessibleDescription());
+    // It stands at the whole degree its value shows, and says so once it stands.
+    if (figure()) {
+        display(FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
+        m_announcer->announce(m_canvas->accessibleDescription());
+    }
+}
+
+void CloseUpView::toggleDrift()
+{
+    if (m_drifting->isEnabled())
+        m_drifting->toggle();
+}
+
+void CloseUpView::stopMoving()
+{
+    // Quietly: a figure that goes is no place to say where the drift stopped.
+    const QSignalBlocker driftBox(m_drifting);
+    const QSignalBlocker oscillationsBox(m_oscillations);
+    m_drifting->setChecked(false);
+    m_oscillations->setChecked(false);
+    m_drift->stop();
+    m_run->stop();
+    m_canvas->setRunningPoint(std::nullopt);
 }
 
 void CloseUpView::setShowingOscillations(bool on)
@@ -190,14 +209,22 @@ void CloseUpView::drift(double degrees)
     const double phase = std::fmod(shown->phaseDegrees() + degrees, turn);
     const FigurePainter next(shown->frequencies(), phase);
     m_controls->setValues(next.frequencies(), phase);
-    display(next);
+    // Each frame the picture and its caption, and nothing a screen reader would be
+    // told of: that waits until the figure stands.
+    showCaption(next);
+    m_canvas->setFigure(next);
 }
 
-void CloseUpView::display(const FigurePainter &figure)
+void CloseUpView::showCaption(const FigurePainter &figure)
 {
     m_counts->setText(frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n')
                       + touchesLine(figure.touches()));
     m_reading->setText(readingLine(figure.touches()));
+}
+
+void CloseUpView::display(const FigurePainter &figure)
+{
+    showCaption(figure);
     m_canvas->setFigure(figure);
     m_canvas->setAccessibleDescription(viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches()));
     offerFigureActions(true);
@@ -217,14 +244,14 @@ void CloseUpView::offerFigureActions(bool enabled)
     for (QAction *action : actions())
         forms::offer(*action, enabled, noFigureExplained);
     forms::offer(*m_controls, enabled, noFigureExplained);
-    for (QCheckBox *moving : {m_drifting, m_oscillations}) {
-        forms::offer(*moving, enabled, noFigureExplained);
-        if (!enabled)
-            moving->setChecked(false);
-    }
+    forms::offer(*m_drifting, enabled, noFigureExplained, driftKeys);
+    forms::offer(*m_oscillations, enabled, noFigureExplained, oscillationsHint);
+    if (!enabled)
+        stopMoving();
     // The program's dots lie on the window's own figure only.
     const bool dotsOnFigure = enabled && figure()->isWindowFigure();
-    forms::offer(*m_showDots, dotsOnFigure, enabled ? dotsOnlyAtWindowPhase : noFigureExplained);
+    forms::offer(*m_showDots, dotsOnFigure,
+                 enabled ? dotsOnlyAtWindowPhase.arg(figure::Phase::windowDegrees) : noFigureExplained);
 }
 
 void CloseUpView::actionEvent(QActionEvent *event)
@@ -249,7 +276,8 @@ bool CloseUpView::eventFilter(QObject *watched, QEvent *event)
     // Space starts and stops the drift from the values too, which take no blanks.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space
         && qobject_cast<QAbstractSpinBox *>(watched)) {
-        m_drifting->toggle();
+        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
+            toggleDrift();
         return true;
     }
     const bool copy = watched == m_counts && m_counts->hasSelectedText()
@@ -285,7 +313,8 @@ void CloseUpView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Space:
-        m_drifting->toggle();
+        if (!event->isAutoRepeat())
+            toggleDrift();
         break;
     case Qt::Key_F11:
         setFullScreen(!isFullScreen());
@@ -316,7 +345,7 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
         box->setStyleSheet(indicator);
     QFont reading = font();
     reading.setBold(true);
-    reading.setPixelSize(std::max(int(large.pointSizeF() * pointsToPixels), int(height() * readingShare)));
+    reading.setPixelSize(std::max(QFontInfo(large).pixelSize(), int(height() * readingShare)));
     m_reading->setFont(reading);
     QWidget::resizeEvent(event);
 }

@@ -50,6 +50,10 @@ private:
     // The figure of the view's own values, a, b and φ, as the user set them.
     void followControls();
     void setDrifting(bool on);
+    // Space's way to the drift box, which does nothing while the box is off.
+    void toggleDrift();
+    void stopMoving();
+    void showCaption(const FigurePainter &figure);
     void setShowingOscillations(bool on);
     void runPoint(double degrees);
     void drift(double degrees);

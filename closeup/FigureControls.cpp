@@ -14,7 +14,7 @@ namespace closeup {
 
 namespace {
 
-// A phase changes in steps of 5°, a tenth of a turn with Page Up and Page Down.
+// A phase changes in steps of 5°, and ten of them with Page Up and Page Down.
 constexpr int phaseStep = 5;
 
 QSpinBox *addSpinBox(QHBoxLayout &row, const QString &label, const QString &name, int lowest, int highest)
@@ -65,7 +65,7 @@ void FigureControls::setValues(figure::FrequencyPair frequencies, double phaseDe
     const QSignalBlocker blockPhase(m_phase);
     m_a->setValue(frequencies.a);
     m_b->setValue(frequencies.b);
-    m_phase->setValue(int(std::lround(phaseDegrees)));
+    m_phase->setValue(figure::Phase::wholeDegrees(phaseDegrees));
 }
 
 } // namespace closeup

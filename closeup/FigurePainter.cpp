@@ -82,7 +82,7 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegr
     constexpr int fewestSegments = 256;
     const auto [a, b] = frequencies;
     const int segments = std::max(fewestSegments, segmentsPerTurn * (a + b));
-    const double phase = phaseDegrees * std::numbers::pi / (figure::Phase::turnDegrees / 2);
+    const double phase = figure::Phase::radians(phaseDegrees);
     m_curve.reserve(std::size_t(segments) + 1);
     for (int i = 0; i <= segments; ++i) {
         const double t = 2 * std::numbers::pi * i / segments;

@@ -26,7 +26,7 @@ public:
     figure::FrequencyPair frequencies() const { return m_frequencies; }
     double phaseDegrees() const { return m_phaseDegrees; }
     // Whether it is the window's own figure, on which the program's dots lie.
-    bool isWindowFigure() const { return m_phaseDegrees == figure::Phase::windowDegrees; }
+    bool isWindowFigure() const { return figure::Phase::isWindow(m_phaseDegrees); }
     const figure::TouchPoints &touches() const { return m_touches; }
 
     // Paints onto paper filling area, the figure's square centred in it.

@@ -15,6 +15,8 @@ struct FigurePalette {
     static inline const QColor touch{220, 0, 0};
     static inline const QColor dot{255, 140, 0};
     static inline const QColor caption = Qt::black;
+    // The point that runs along the curve while the oscillations are shown.
+    static inline const QColor runningPoint{0, 150, 70};
 
     // Every colour a painted figure has: each ink blended with the paper in steps, for
     // the edges that antialiasing softens. A picture of the figure keeps its look in

@@ -28,14 +28,13 @@ QString spokenCount(int halves)
 
 QString degreesText(double phaseDegrees)
 {
-    const int turn = int(figure::Phase::turnDegrees);
-    return QString::number((int(std::lround(phaseDegrees)) % turn + turn) % turn);
+    return QString::number(figure::Phase::wholeDegrees(phaseDegrees));
 }
 
 QString frequenciesLine(figure::FrequencyPair frequencies, double phaseDegrees)
 {
     const QString line = frequenciesFormat.arg(frequencies.a).arg(frequencies.b);
-    if (phaseDegrees == figure::Phase::windowDegrees)
+    if (figure::Phase::isWindow(phaseDegrees))
         return line;
     return line + phaseFormat.arg(degreesText(phaseDegrees));
 }

@@ -1,6 +1,7 @@
 #include "OscillationsPainter.h"
 
 #include "FigurePalette.h"
+#include "Phase.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -41,7 +42,7 @@ void OscillationsPainter::paint(QPainter &painter, const QRectF &area, bool with
     const QRectF square = FigurePainter::squareIn(figureArea);
     const double half = square.width() / 2;
     const auto [a, b] = m_figure.frequencies();
-    const double phase = m_figure.phaseDegrees() * std::numbers::pi / 180;
+    const double phase = figure::Phase::radians(m_figure.phaseDegrees());
     const auto xAt = [&](double time) { return square.center().x() + half * std::sin(a * time + phase); };
     const auto yAt = [&](double time) { return square.center().y() + half * std::sin(b * time); };
     // Time runs down beneath the square and right beside it, from the point's now.
@@ -73,7 +74,7 @@ void OscillationsPainter::paint(QPainter &painter, const QRectF &area, bool with
     painter.drawLine(point, onX);
     painter.drawLine(point, onY);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(FigurePalette::dot);
+    painter.setBrush(FigurePalette::runningPoint);
     painter.drawEllipse(point, pointRadius * line, pointRadius * line);
     painter.drawEllipse(onX, projectionRadius * line, projectionRadius * line);
     painter.drawEllipse(onY, projectionRadius * line, projectionRadius * line);

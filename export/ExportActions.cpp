@@ -60,7 +60,10 @@ QString ExportActions::suggestedPath(const closeup::FigurePainter *figure)
     const QDir folder(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     if (!figure)
         return folder.filePath(suggestedNameWithoutFigure);
-    return folder.filePath(suggestedName.arg(figure->frequencies().a).arg(figure->frequencies().b));
+    const auto [a, b] = figure->frequencies();
+    if (figure->isWindowFigure())
+        return folder.filePath(suggestedName.arg(a).arg(b));
+    return folder.filePath(suggestedNameWithPhase.arg(a).arg(b).arg(figure::Phase::wholeDegrees(figure->phaseDegrees())));
 }
 
 void ExportActions::copyPicture(QWidget *parent, const QImage &picture)

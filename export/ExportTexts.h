@@ -19,6 +19,8 @@ inline const QString sizeLabel = QStringLiteral("Страна на квадра�
 inline const QString fileTitle = QStringLiteral("Lissajous %1 : %2");
 // The name a save proposes, from a and b, or for no figure.
 inline const QString suggestedName = QStringLiteral("lissajous-a%1-b%2.png");
+// From a, b and a phase other than the window's.
+inline const QString suggestedNameWithPhase = QStringLiteral("lissajous-a%1-b%2-p%3.png");
 inline const QString suggestedNameWithoutFigure = QStringLiteral("lissajous.png");
 
 // The file, then the reason.

@@ -28,7 +28,7 @@ void addTouch(std::vector<TouchPoints::Touch> &touches, TouchPoints::Touch touch
 TouchPoints::TouchPoints(int a, int b, double phaseDegrees)
 {
     using std::numbers::pi;
-    const double phase = phaseDegrees * pi / (Phase::turnDegrees / 2);
+    const double phase = Phase::radians(phaseDegrees);
     // Over one period, 0 <= t < 2 pi, the curve reaches the top edge where
     // sin(b t) = -1, at t = (3 pi / 2 + 2 pi k) / b, and the right edge where
     // sin(a t + phase) = 1, at t = (pi / 2 - phase + 2 pi m) / a. There one velocity

@@ -14,10 +14,10 @@ void offer(QAction &action, bool on, const QString &whyNot)
     action.setStatusTip(on ? QString() : whyNot);
 }
 
-void offer(QWidget &control, bool on, const QString &whyNot)
+void offer(QWidget &control, bool on, const QString &whyNot, const QString &whatItDoes)
 {
     control.setEnabled(on);
-    control.setToolTip(on ? QString() : whyNot);
+    control.setToolTip(on ? whatItDoes : whyNot);
     control.setAccessibleDescription(on ? QString() : whyNot);
 }
 

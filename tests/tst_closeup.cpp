@@ -285,9 +285,16 @@ void tst_CloseUp::spaceLetsThePhaseDriftAndStopsIt()
     QCoreApplication::processEvents();
     QCOMPARE(view()->figure()->phaseDegrees(), stopped);
 
-    // With nothing drawn, nothing drifts.
+    // Stopped, it stands at the whole degree shown, as its caption says.
+    QVERIFY(countsText().contains(QStringLiteral("φ = %1°").arg(phase->value())) || phase->value() == 90);
+    QVERIFY(!view()->findChild<QCheckBox *>()->toolTip().isEmpty());
+
+    // With nothing drawn, nothing drifts, and Space starts nothing.
     QTest::keyClick(phase, Qt::Key_Space);
+    QVERIFY(drift->isRunning());
     press(1);
+    QVERIFY(!drift->isRunning());
+    QTest::keyClick(view(), Qt::Key_Space);
     QVERIFY(!drift->isRunning());
 }
 
