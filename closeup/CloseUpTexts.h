@@ -58,6 +58,9 @@ inline const QString touchesSpoken = QStringLiteral("; допирания: го�
 inline const QString halfSpoken = QStringLiteral("половина");
 // The view's figure, with its phase in degrees.
 inline const QString figureName = QStringLiteral("Фигура на Лисажу");
+// A file's title, in the caption's order: the figure's name, a, b, then the phase
+// part (or nothing) and the reading.
+inline const QString titleFormat = QStringLiteral("%1: a = %2, b = %3%4, %5");
 inline const QString viewFigureSpoken = QStringLiteral("Фигура на Лисажу за a = %1 и b = %2 при фазова разлика %3°");
 inline const QString andAHalfSpoken = QStringLiteral("%1 и половина");
 

@@ -55,6 +55,14 @@ QString countsLine(const figure::TouchPoints &touches)
     return countsFormat.arg(touchesLine(touches), readingLine(touches));
 }
 
+QString figureTitle(figure::FrequencyPair frequencies, double phaseDegrees, const figure::TouchPoints &touches)
+{
+    const QString phase =
+        figure::Phase::isWindow(phaseDegrees) ? QString() : phaseFormat.arg(degreesText(phaseDegrees));
+    return titleFormat.arg(figureName, QString::number(frequencies.a), QString::number(frequencies.b), phase,
+                           readingLine(touches));
+}
+
 QString figureDescription(double a, double b)
 {
     return figureSpoken.arg(a).arg(b);

@@ -26,6 +26,10 @@ QString readingLine(const figure::TouchPoints &touches);
 // touches only where the frequencies make a figure that closes.
 QString figureDescription(double a, double b);
 QString figureDescription(figure::FrequencyPair frequencies, const figure::TouchPoints &touches);
+// A file's title: "Фигура на Лисажу: a = 2, b = 3, b : a = 3 : 2", the phase after b
+// where it is not 90°.
+QString figureTitle(figure::FrequencyPair frequencies, double phaseDegrees, const figure::TouchPoints &touches);
+
 // The view's figure, whose phase is its own: "Фигура на Лисажу за a = 1 и b = 1 при
 // фазова разлика 0°; допирания: горе половина, отстрани половина".
 QString viewDescription(figure::FrequencyPair frequencies, double phaseDegrees, const figure::TouchPoints &touches);

@@ -15,13 +15,14 @@ inline const QString pngOnly = QStringLiteral("Изображение PNG (*.png
 inline const QString sizeTitle = QStringLiteral("Размер на изображението");
 inline const QString sizeLabel = QStringLiteral("Страна на квадратното изображение в пиксели:");
 
-// A figure file's title, from a and b.
-inline const QString fileTitle = QStringLiteral("Lissajous %1 : %2");
 // The name a save proposes, from a and b, or for no figure.
 inline const QString suggestedName = QStringLiteral("lissajous-a%1-b%2.png");
 // From a, b and a phase other than the window's.
 inline const QString suggestedNameWithPhase = QStringLiteral("lissajous-a%1-b%2-p%3.png");
 inline const QString suggestedNameWithoutFigure = QStringLiteral("lissajous.png");
+
+// The PNG text chunk that names the picture, as other programs read it.
+inline const QString pngTitleKey = QStringLiteral("Title");
 
 // The file, then the reason.
 inline const QString notSaved = QStringLiteral("Картината не беше записана във файла\n%1\n\nПричина: %2\n\n"

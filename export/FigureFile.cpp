@@ -3,6 +3,7 @@
 #include "ExportTexts.h"
 #include "FigurePainter.h"
 #include "FigurePalette.h"
+#include "FigureWords.h"
 #include "WholeFile.h"
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <new>
 #include <utility>
@@ -33,7 +35,25 @@ constexpr int pngQuality = 80;
 
 QString titleOf(const closeup::FigurePainter &figure)
 {
-    return fileTitle.arg(figure.frequencies().a).arg(figure.frequencies().b);
+    return closeup::figureTitle(figure.frequencies(), figure.phaseDegrees(), figure.touches());
+}
+
+QString descriptionOf(const closeup::FigurePainter &figure)
+{
+    return closeup::viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches());
+}
+
+// Every file of a figure prints at the size of the PDF's page unless told otherwise:
+// a picture of side pixels has this many to the metre, and to the inch.
+constexpr double millimetresPerMetre = 1000;
+constexpr double millimetresPerInch = 25.4;
+int dotsPerMetre(int side)
+{
+    return int(std::lround(side * millimetresPerMetre / pdfPageMillimetres));
+}
+int dotsPerInch(int side)
+{
+    return int(std::lround(side * millimetresPerInch / pdfPageMillimetres));
 }
 
 ExportFailure noMemoryFor(const QString &path, int size)
@@ -179,9 +199,12 @@ ExportResult FigureFile::write(const FigureExport &request)
             // In the figure's own palette the file is a third of the size and written
             // many times faster: libpng tries every row filter on a full-colour image,
             // none on one with a palette.
-            const QImage picture = inPalette(image(figure, size, request.withDots), closeup::FigurePalette::blends());
+            QImage picture = inPalette(image(figure, size, request.withDots), closeup::FigurePalette::blends());
             if (picture.isNull())
                 return noMemoryFor(path, size);
+            picture.setText(pngTitleKey, titleOf(figure));
+            picture.setDotsPerMeterX(dotsPerMetre(size));
+            picture.setDotsPerMeterY(dotsPerMetre(size));
             if (!pngInto(device, picture))
                 return notDrawnAs(path, "PNG");
             return std::nullopt;
@@ -240,6 +263,8 @@ bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figur
     svg->setSize(QSize(size, size));
     svg->setViewBox(QRect(0, 0, size, size));
     svg->setTitle(titleOf(figure));
+    svg->setDescription(descriptionOf(figure));
+    svg->setResolution(dotsPerInch(size));
     return paintAndEnd(std::move(svg), [&](QPainter &painter) {
         figure.paintWithCaption(painter, QRectF(0, 0, size, size), withDots);
     });

@@ -100,9 +100,12 @@ void tst_WithoutWindow::exportsEveryFormat_data()
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<bool>("dots");
+    QTest::addColumn<QString>("title");
     for (const char *format : {"png", "svg", "pdf"}) {
-        QTest::addRow("%s 2:3", format) << format << 2 << 3 << false;
-        QTest::addRow("%s 19:18 with dots", format) << format << 19 << 18 << true;
+        QTest::addRow("%s 2:3", format) << format << 2 << 3 << false
+                                        << QStringLiteral("Фигура на Лисажу: a = 2, b = 3, b : a = 3 : 2");
+        QTest::addRow("%s 19:18 with dots", format) << format << 19 << 18 << true
+                                                    << QStringLiteral("Фигура на Лисажу: a = 19, b = 18, b : a = 18 : 19");
     }
 }
 
@@ -112,6 +115,7 @@ void tst_WithoutWindow::exportsEveryFormat()
     QFETCH(int, a);
     QFETCH(int, b);
     QFETCH(bool, dots);
+    QFETCH(QString, title);
     const QString file = m_folder.filePath(QStringLiteral("figure-%1-%2.%3").arg(a).arg(b).arg(format));
     QStringList arguments{"--export", file, "-x", QString::number(a), "-y", QString::number(b), "--size", "600"};
     if (dots)
@@ -124,7 +128,11 @@ void tst_WithoutWindow::exportsEveryFormat()
     const QByteArray bytes = written.readAll();
     // The dots are the one orange, (255, 140, 0), in the picture.
     if (format == "png") {
-        const QImage picture = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+        const QImage read = QImage::fromData(bytes);
+        // Its title in a text chunk, and a resolution that prints it 18 cm wide, as the PDF's page.
+        QCOMPARE(read.text(QStringLiteral("Title")), title);
+        QCOMPARE(read.dotsPerMeterX(), qRound(600 / 0.18));
+        const QImage picture = read.convertToFormat(QImage::Format_RGB32);
         QCOMPARE(picture.size(), QSize(600, 600));
         bool orange = false;
         for (int y = 0; y < picture.height() && !orange; ++y)
@@ -133,6 +141,9 @@ void tst_WithoutWindow::exportsEveryFormat()
         QCOMPARE(orange, dots);
     } else if (format == "svg") {
         QCOMPARE(bytes.contains("#ff8c00"), dots);
+        QVERIFY(bytes.contains("<title>" + title.toUtf8() + "</title>"));
+        QVERIFY(bytes.contains(QStringLiteral("<desc>Фигура на Лисажу за a = %1 и b = %2").arg(a).arg(b).toUtf8()));
+        QVERIFY(bytes.contains(" width=\"179.") || bytes.contains(" width=\"180."));
         // The caption names the phase only where it is not the window's 90°.
         QVERIFY(!bytes.contains("φ ="));
         QXmlStreamReader svg(bytes);
