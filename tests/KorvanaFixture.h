@@ -1,10 +1,12 @@
 #pragma once
 
+#include "CloseUpView.h"
 #include "CommandButton.h"
 #include "Korvana.h"
 #include "ListBox.h"
 #include "PictureBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 
@@ -42,6 +44,18 @@ public:
         return m_window->control<forms::CommandButton>("Command1", index);
     }
     forms::PictureBox &picture() const { return m_window->control<forms::PictureBox>("Picture1"); }
+
+    // Draws the selected figure and opens its close-up from the plot area, as a user
+    // does; the view once it is the active window, or nothing.
+    closeup::CloseUpView *drawAndLookCloser() const
+    {
+        button(0).click();
+        QTest::keyClick(&picture(), Qt::Key_Return);
+        auto *view = m_window->findChild<closeup::CloseUpView *>();
+        if (!view || !QTest::qWaitFor([view] { return QApplication::activeWindow() == view; }))
+            return nullptr;
+        return view;
+    }
 
 private:
     std::unique_ptr<Korvana> m_window;

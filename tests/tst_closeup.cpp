@@ -157,9 +157,7 @@ void tst_CloseUp::f11AndEscapeSwitchFullScreenThenClose()
 
 void tst_CloseUp::drawsALineNotDots()
 {
-    press(0);
-    QTest::keyClick(&picture(), Qt::Key_Return);
-    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    QVERIFY(m_korvana.drawAndLookCloser());
     view()->resize(800, 900);
     const QImage shown = view()->grab().toImage();
     // A line of a few pixels' width along the whole curve darkens far more pixels
@@ -178,9 +176,7 @@ void tst_CloseUp::aScreenOfAnotherScaleGetsASharpPicture()
         QSKIP("needs the offscreen platform's second screen, at another scale");
     QScreen *projector = QGuiApplication::screens().at(1);
     QVERIFY(projector->devicePixelRatio() != QGuiApplication::primaryScreen()->devicePixelRatio());
-    press(0);
-    QTest::keyClick(&picture(), Qt::Key_Return);
-    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    QVERIFY(m_korvana.drawAndLookCloser());
     auto *canvas = view()->findChild<closeup::FigureCanvas *>();
     (void)canvas->grab();
 
@@ -201,9 +197,7 @@ void tst_CloseUp::theViewHasItsOwnFrequenciesAndPhase()
 {
     m_korvana.list(0).setListIndex(0);
     m_korvana.list(1).setListIndex(0);
-    press(0);
-    QTest::keyClick(&picture(), Qt::Key_Return);
-    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    QVERIFY(m_korvana.drawAndLookCloser());
     QMap<QString, QSpinBox *> values;
     for (auto *box : view()->findChildren<QSpinBox *>())
         values.insert(box->accessibleName(), box);
@@ -263,9 +257,7 @@ void tst_CloseUp::theReadingCarriesToTheBackRow()
 
 void tst_CloseUp::spaceLetsThePhaseDriftAndStopsIt()
 {
-    press(0);
-    QTest::keyClick(&picture(), Qt::Key_Return);
-    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    QVERIFY(m_korvana.drawAndLookCloser());
     auto *drift = view()->findChild<closeup::Drift *>();
     QVERIFY(!drift->isRunning());
     // From a value, as from anywhere in the view.
@@ -300,9 +292,7 @@ void tst_CloseUp::spaceLetsThePhaseDriftAndStopsIt()
 
 void tst_CloseUp::theTwoOscillationsRunBesideTheFigure()
 {
-    press(0);
-    QTest::keyClick(&picture(), Qt::Key_Return);
-    QVERIFY(QTest::qWaitForWindowExposed(view()));
+    QVERIFY(m_korvana.drawAndLookCloser());
     auto *canvas = view()->findChild<closeup::FigureCanvas *>();
     const QImage still = canvas->grab().toImage();
     QCheckBox *oscillations = nullptr;

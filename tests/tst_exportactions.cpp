@@ -70,8 +70,6 @@ private slots:
     void aFailedWriteKeepsTheOldFileAndSaysWhy();
 
 private:
-    // Draws the figure selected at the start, 1 : 3, and opens the view on it.
-    closeup::CloseUpView &drawAndLookCloser();
 
     KorvanaFixture m_korvana;
     QTemporaryDir m_folder;
@@ -88,18 +86,6 @@ void tst_ExportActions::cleanup()
     m_korvana.reset();
 }
 
-closeup::CloseUpView &tst_ExportActions::drawAndLookCloser()
-{
-    m_korvana.button(0).click();
-    QTest::keyClick(&m_korvana.picture(), Qt::Key_Return);
-    auto *view = m_korvana.window().findChild<closeup::CloseUpView *>();
-    Q_ASSERT(view);
-    // Its shortcuts work once it is the active window.
-    if (!QTest::qWaitFor([view] { return QApplication::activeWindow() == view; }))
-        qWarning("the view never became the active window");
-    return *view;
-}
-
 void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture_data()
 {
     QTest::addColumn<bool>("dots");
@@ -110,7 +96,7 @@ void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture_data()
 void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture()
 {
     QFETCH(bool, dots);
-    closeup::CloseUpView &view = drawAndLookCloser();
+    closeup::CloseUpView &view = *m_korvana.drawAndLookCloser();
     dotsBoxOf(view)->setChecked(dots);
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
@@ -123,7 +109,7 @@ void tst_ExportActions::copyInTheViewGivesTheCaptionedPicture()
 
 void tst_ExportActions::copyInTheCaptionTakesItsSelectedText()
 {
-    closeup::CloseUpView &view = drawAndLookCloser();
+    closeup::CloseUpView &view = *m_korvana.drawAndLookCloser();
     auto *caption = view.findChild<QLabel *>();
     QTest::mouseClick(caption, Qt::LeftButton);
     QVERIFY(caption->hasFocus());
@@ -210,7 +196,7 @@ void tst_ExportActions::saveFromTheViewWritesTheChosenType()
     QFETCH(QString, written);
     QFETCH(QByteArray, start);
     const QTemporaryDir folder;
-    closeup::CloseUpView &view = drawAndLookCloser();
+    closeup::CloseUpView &view = *m_korvana.drawAndLookCloser();
     int sizeAsked = 0;
     answeringDialogs([&] { QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier); }, [&](QWidget &dialog) {
         if (auto *files = qobject_cast<QFileDialog *>(&dialog)) {
@@ -265,7 +251,7 @@ void tst_ExportActions::printingMakesOnePage()
 void tst_ExportActions::aFailedPrintSaysWhichFileAndWhy()
 {
     // Printed to a PDF file in a folder that is not there, through the print dialog.
-    closeup::CloseUpView &view = drawAndLookCloser();
+    closeup::CloseUpView &view = *m_korvana.drawAndLookCloser();
     const QString target = m_folder.filePath(QStringLiteral("gone/printed.pdf"));
     QString said;
     answeringDialogs([&] { QTest::keyClick(&view, Qt::Key_P, Qt::ControlModifier); }, [&](QWidget &dialog) {

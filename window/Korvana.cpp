@@ -92,23 +92,24 @@ void Korvana::savePicture()
 
 void Korvana::copyFigure()
 {
-    const closeup::CloseUpView &view = *m_closeUp.view();
-    if (const closeup::FigurePainter *figure = view.figure())
-        figureexport::ExportActions::copyFigure(m_closeUp.view(), *figure, view.showsDots());
+    onViewFigure(&figureexport::ExportActions::copyFigure);
 }
 
 void Korvana::saveFigure()
 {
-    const closeup::CloseUpView &view = *m_closeUp.view();
-    if (const closeup::FigurePainter *figure = view.figure())
-        figureexport::ExportActions::saveFigure(m_closeUp.view(), *figure, view.showsDots());
+    onViewFigure(&figureexport::ExportActions::saveFigure);
 }
 
 void Korvana::printFigure()
 {
-    const closeup::CloseUpView &view = *m_closeUp.view();
-    if (const closeup::FigurePainter *figure = view.figure())
-        figureexport::ExportActions::printFigure(m_closeUp.view(), *figure, view.showsDots());
+    onViewFigure(&figureexport::ExportActions::printFigure);
+}
+
+void Korvana::onViewFigure(void (*act)(QWidget *, const closeup::FigurePainter &, bool))
+{
+    closeup::CloseUpView *view = m_closeUp.view();
+    if (const closeup::FigurePainter *figure = view ? view->figure() : nullptr)
+        act(view, *figure, view->showsDots());
 }
 
 std::optional<forms::RuntimeError> Korvana::runtimeErrorFor(const std::exception &error) const
