@@ -10,16 +10,16 @@ CloseUp::CloseUp(QWidget *owner)
 {
 }
 
-void CloseUp::showFigure(const FigurePainter &figure)
+void CloseUp::showFigure(figure::FrequencyPair frequencies, const figure::TouchPoints &touches)
 {
-    m_figure = figure;
+    m_drawn = Drawn{frequencies, touches};
     if (m_view)
-        m_view->showFigure(figure);
+        m_view->showFigure(painter());
 }
 
 void CloseUp::showNoFigure()
 {
-    m_figure.reset();
+    m_drawn.reset();
     if (m_view)
         m_view->showNoFigure();
 }
@@ -29,8 +29,8 @@ void CloseUp::open(Mode mode)
     if (!m_view) {
         // A window of its own, but one that goes when its owner goes.
         m_view = new CloseUpView(m_owner);
-        if (m_figure)
-            m_view->showFigure(*m_figure);
+        if (m_drawn)
+            m_view->showFigure(painter());
         emit viewOpened(m_view);
     }
     if (!m_view->isVisible())

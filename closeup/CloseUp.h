@@ -21,12 +21,17 @@ public:
 
     explicit CloseUp(QWidget *owner);
 
-    void showFigure(const FigurePainter &figure);
+    // The window's figure and its touches, found already: the close-up is painted
+    // from them only while a view is open.
+    void showFigure(figure::FrequencyPair frequencies, const figure::TouchPoints &touches);
     void showNoFigure();
 
     void open(Mode mode);
-    // The figure drawn last, if any, and the view, while it is open.
-    const FigurePainter *figure() const { return m_figure ? &*m_figure : nullptr; }
+    // The frequencies of the figure drawn last, if any, and the view, while it is open.
+    std::optional<figure::FrequencyPair> frequencies() const
+    {
+        return m_drawn ? std::optional(m_drawn->frequencies) : std::nullopt;
+    }
     CloseUpView *view() const { return m_view; }
 
 signals:
@@ -35,7 +40,14 @@ signals:
 
 private:
     QWidget *m_owner;
-    std::optional<FigurePainter> m_figure;
+    struct Drawn {
+        figure::FrequencyPair frequencies;
+        figure::TouchPoints touches;
+    };
+    // The view's figure, at the window's phase.
+    FigurePainter painter() const { return FigurePainter(m_drawn->frequencies, figure::Phase::windowDegrees, m_drawn->touches); }
+
+    std::optional<Drawn> m_drawn;
     QPointer<CloseUpView> m_view;
 };
 

@@ -72,9 +72,14 @@ struct FigurePainter::Layout {
 };
 
 FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees)
+    : FigurePainter(frequencies, phaseDegrees, figure::TouchPoints(frequencies.a, frequencies.b, phaseDegrees))
+{
+}
+
+FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees, figure::TouchPoints touches)
     : m_frequencies(frequencies)
     , m_phaseDegrees(phaseDegrees)
-    , m_touches(frequencies.a, frequencies.b, phaseDegrees)
+    , m_touches(std::move(touches))
 {
     // Enough points that no bend shows as a corner at full-screen size: about 48 for
     // every turn of either coordinate.

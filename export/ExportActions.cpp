@@ -55,15 +55,15 @@ QString withEnding(const QString &path, const QString &chosenType)
 
 } // namespace
 
-QString ExportActions::suggestedPath(const closeup::FigurePainter *figure)
+QString ExportActions::suggestedPath(std::optional<figure::FrequencyPair> frequencies, double phaseDegrees)
 {
     const QDir folder(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
-    if (!figure)
+    if (!frequencies)
         return folder.filePath(suggestedNameWithoutFigure);
-    const auto [a, b] = figure->frequencies();
-    if (figure->isWindowFigure())
+    const auto [a, b] = *frequencies;
+    if (figure::Phase::isWindow(phaseDegrees))
         return folder.filePath(suggestedName.arg(a).arg(b));
-    return folder.filePath(suggestedNameWithPhase.arg(a).arg(b).arg(figure::Phase::wholeDegrees(figure->phaseDegrees())));
+    return folder.filePath(suggestedNameWithPhase.arg(a).arg(b).arg(figure::Phase::wholeDegrees(phaseDegrees)));
 }
 
 void ExportActions::copyPicture(QWidget *parent, const QImage &picture)
@@ -111,7 +111,7 @@ void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &fi
 void ExportActions::saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
 {
     QString chosenType;
-    const QString chosen = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(&figure), fileTypes, &chosenType);
+    const QString chosen = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(figure.frequencies(), figure.phaseDegrees()), fileTypes, &chosenType);
     if (chosen.isEmpty())
         return;
     FigureExport request{.file = withEnding(chosen, chosenType),

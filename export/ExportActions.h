@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QImage;
 class QPrinter;
 class QWidget;
@@ -40,7 +42,8 @@ public:
 
     // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png,
     // or lissajous.png for no figure.
-    static QString suggestedPath(const closeup::FigurePainter *figure);
+    static QString suggestedPath(std::optional<figure::FrequencyPair> frequencies,
+                                 double phaseDegrees = figure::Phase::windowDegrees);
 };
 
 } // namespace figureexport

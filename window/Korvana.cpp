@@ -1,7 +1,7 @@
 #include "Korvana.h"
 
-#include "ExportActions.h"
 #include "CloseUpTexts.h"
+#include "ExportActions.h"
 #include "ExportTexts.h"
 #include "FigureError.h"
 #include "FigureGeometry.h"
@@ -11,6 +11,7 @@
 #include "KorvanaTexts.h"
 #include "Lissajous.h"
 #include "Offer.h"
+#include "TouchPoints.h"
 
 #include <QAction>
 #include <QImage>
@@ -87,7 +88,7 @@ void Korvana::copyPicture()
 void Korvana::savePicture()
 {
     figureexport::ExportActions::savePicture(this, Picture1.image().copy(),
-                                             figureexport::ExportActions::suggestedPath(m_closeUp.figure()));
+                                             figureexport::ExportActions::suggestedPath(m_closeUp.frequencies()));
 }
 
 void Korvana::copyFigure()
@@ -162,9 +163,10 @@ void Korvana::DrawFigure()
         Picture1.setPoint(point.x, point.y, dotColour);
     });
     if (const std::optional<figure::FrequencyPair> whole = figure::wholeFrequencies(a, b)) {
-        const closeup::FigurePainter figure(*whole);
-        Picture1.setDescription(closeup::figureDescription(*whole, figure.touches()).toStdString());
-        m_closeUp.showFigure(figure);
+        // Found once: the description and the close-up both count them.
+        const figure::TouchPoints touches(whole->a, whole->b);
+        Picture1.setDescription(closeup::figureDescription(*whole, touches).toStdString());
+        m_closeUp.showFigure(*whole, touches);
     } else {
         Picture1.setDescription(closeup::figureDescription(a, b).toStdString());
     }
