@@ -36,8 +36,8 @@ public:
     // Writes the figure as asked; if it cannot, says so.
     static void saveFigureAs(QWidget *parent, const FigureExport &request);
     static void printFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
-    // Prints on one page of a printer set up by the print dialog, as large as fits,
-    // or writes that page whole to the PDF file it prints to.
+    // Prints one page on a printer set up by the print dialog, the figure under a
+    // heading, as large as fits, or writes that page whole to the PDF file it prints to.
     static ExportResult printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots);
 
     // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png,

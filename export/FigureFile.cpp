@@ -1,5 +1,6 @@
 #include "FigureFile.h"
 
+#include "CloseUpTexts.h"
 #include "ExportTexts.h"
 #include "FigurePainter.h"
 #include "FigurePalette.h"
@@ -8,10 +9,15 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSet>
+#include <QStringList>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -161,14 +167,71 @@ bool paintAndEnd(std::unique_ptr<Device> device, Paint &&paint)
     }
 }
 
-bool pdfInto(QIODevice &device, const closeup::FigurePainter &figure, bool withDots, const QPageLayout &layout,
-             int resolution)
+// A printed page's heading: a twentieth of the page's shorter side high, bold, so that
+// it stands a little above the caption, which the figure's size sets.
+constexpr double headingsPerSide = 20;
+// Between the heading and the room under it, half its line.
+constexpr double headingGap = 0.5;
+
+// Paints the heading at the top of page and gives the room left under it.
+QRectF paintHeading(QPainter &painter, const QRectF &page)
 {
-    auto pdf = std::make_unique<QPdfWriter>(&device);
-    pdf->setPageLayout(layout);
-    pdf->setResolution(resolution);
-    pdf->setTitle(titleOf(figure));
-    return paintAndEnd(std::move(pdf), [&](QPainter &painter) { FigureFile::paintPage(painter, figure, withDots); });
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, int(std::min(page.width(), page.height()) / headingsPerSide)));
+    font.setBold(true);
+    const double line = QFontMetricsF(font, painter.device()).height();
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(closeup::FigurePalette::caption);
+    // Some nine times its height wide: within the width of any page at this size.
+    painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignHCenter | Qt::AlignTop,
+                     closeup::figureName);
+    painter.restore();
+    const double top = page.top() + line * (1 + headingGap);
+    return {page.left(), top, page.width(), std::max(0.0, page.bottom() - top)};
+}
+
+// Families that most systems have, of Helvetica's widths, as a viewer's fonts go where
+// the one the caption was laid out in is missing; then the viewer's own sans-serif.
+const QStringList svgFallbackFamilies{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                      QStringLiteral("Helvetica")};
+const QString svgGenericFamily = QStringLiteral("sans-serif");
+const QByteArray svgFamilyAttribute = QByteArrayLiteral("font-family=\"");
+
+// A family's name as a CSS string: quoted, with its quotes and backslashes escaped.
+QString cssQuoted(QString name)
+{
+    name.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + name + QLatin1Char('\'');
+}
+
+// The family Qt drew a named font in, then the fallbacks, as a CSS list within an XML
+// attribute, the generic family last.
+QByteArray cssFamilies(const QString &named)
+{
+    QStringList families{QFontInfo(QFont(named)).family()};
+    families += svgFallbackFamilies;
+    families.removeDuplicates();
+    QStringList css;
+    for (const QString &family : std::as_const(families))
+        css << cssQuoted(family);
+    css << svgGenericFamily;
+    return css.join(QLatin1String(", ")).toHtmlEscaped().toUtf8();
+}
+
+// QSvgGenerator names only a font's first family, as it was asked for ("Sans Serif",
+// which no viewer knows): each becomes a list that a viewer without it can follow.
+QByteArray withFallbackFamilies(QByteArray svg)
+{
+    QSet<QByteArray> named;
+    for (qsizetype at = svg.indexOf(svgFamilyAttribute); at >= 0; at = svg.indexOf(svgFamilyAttribute, at + 1)) {
+        const qsizetype start = at + svgFamilyAttribute.size();
+        named.insert(svg.mid(start, svg.indexOf('"', start) - start));
+    }
+    for (const QByteArray &family : std::as_const(named))
+        svg.replace(svgFamilyAttribute + family + '"',
+                    svgFamilyAttribute + cssFamilies(QString::fromUtf8(family)) + '"');
+    return svg;
 }
 
 } // namespace
@@ -216,10 +279,14 @@ ExportResult FigureFile::write(const FigureExport &request)
             return std::nullopt;
         });
     case FigureFormat::Pdf: {
-        // One square page, the picture filling it.
+        // One square page, the picture filling it: a picture, not a printed page, so
+        // without the page's heading.
         const QPageLayout square(QPageSize(QSizeF(pdfPageMillimetres, pdfPageMillimetres), QPageSize::Millimeter),
                                  QPageLayout::Portrait, QMarginsF());
-        return writePage(path, figure, request.withDots, square, pdfResolution);
+        return writePdf(path, titleOf(figure), square, pdfResolution, [&](QPainter &painter, QPagedPaintDevice &) {
+            figure.paintWithCaption(painter, painter.viewport(), request.withDots);
+            return true;
+        });
     }
     }
     Q_UNREACHABLE();
@@ -228,8 +295,23 @@ ExportResult FigureFile::write(const FigureExport &request)
 ExportResult FigureFile::writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
                                    const QPageLayout &layout, int resolution)
 {
+    return writePdf(path, titleOf(figure), layout, resolution, [&](QPainter &painter, QPagedPaintDevice &) {
+        paintPage(painter, figure, withDots);
+        return true;
+    });
+}
+
+ExportResult FigureFile::writePdf(const QString &path, const QString &title, const QPageLayout &layout, int resolution,
+                                  const std::function<bool(QPainter &, QPagedPaintDevice &)> &paint)
+{
     return encodeAndWrite(path, 0, [&](QIODevice &device) -> ExportResult {
-        if (!pdfInto(device, figure, withDots, layout, resolution))
+        auto pdf = std::make_unique<QPdfWriter>(&device);
+        pdf->setPageLayout(layout);
+        pdf->setResolution(resolution);
+        pdf->setTitle(title);
+        QPdfWriter &pages = *pdf;
+        bool painted = false;
+        if (!paintAndEnd(std::move(pdf), [&](QPainter &painter) { painted = paint(painter, pages); }) || !painted)
             return notDrawnAs(path, "PDF");
         return std::nullopt;
     });
@@ -258,23 +340,31 @@ QImage FigureFile::image(const closeup::FigurePainter &figure, int size, bool wi
 
 bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots)
 {
+    QByteArray text;
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::WriteOnly);
     auto svg = std::make_unique<QSvgGenerator>();
-    svg->setOutputDevice(&device);
+    svg->setOutputDevice(&buffer);
     svg->setSize(QSize(size, size));
     svg->setViewBox(QRect(0, 0, size, size));
     svg->setTitle(titleOf(figure));
     svg->setDescription(descriptionOf(figure));
     svg->setResolution(dotsPerInch(size));
-    return paintAndEnd(std::move(svg), [&](QPainter &painter) {
-        figure.paintWithCaption(painter, QRectF(0, 0, size, size), withDots);
-    });
+    if (!paintAndEnd(std::move(svg), [&](QPainter &painter) {
+            figure.paintWithCaption(painter, QRectF(0, 0, size, size), withDots);
+        }))
+        return false;
+    const QByteArray written = withFallbackFamilies(std::move(text));
+    return device.write(written) == written.size();
 }
 
 void FigureFile::paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots)
 {
-    const QRect page = painter.viewport();
-    const int side = std::min(page.width(), page.height());
-    figure.paintWithCaption(painter, QRect(page.left(), page.top(), side, side), withDots);
+    const QRectF room = paintHeading(painter, painter.viewport());
+    const double side = std::min(room.width(), room.height());
+    QRectF square(0, 0, side, side);
+    square.moveCenter(room.center());
+    figure.paintWithCaption(painter, square, withDots);
 }
 
 } // namespace figureexport

@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QIODevice;
+class QPagedPaintDevice;
 class QPageLayout;
 class QPainter;
 
@@ -33,17 +35,25 @@ public:
     static ExportResult write(const FigureExport &request);
     // An image as it is, pixel for pixel, as a PNG.
     static ExportResult writePng(const QString &path, const QImage &image);
-    // The figure with its caption as large as fits one page of the layout, as a PDF:
-    // what printing to a file writes.
+    // One printed page of the layout, as paintPage paints it, as a PDF: what printing
+    // to a file writes.
     static ExportResult writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
                                   const QPageLayout &layout, int resolution);
 
+    // A PDF of pages in the layout, at the resolution, painted by paint onto the
+    // writer, which turns the pages; paint says whether it could. Made in memory and
+    // written whole, like every file.
+    static ExportResult writePdf(const QString &path, const QString &title, const QPageLayout &layout, int resolution,
+                                 const std::function<bool(QPainter &, QPagedPaintDevice &)> &paint);
+
     // The figure with its caption, size pixels square: as an image (a null one where
-    // memory is short), or as SVG onto a device (std::bad_alloc where memory is short).
+    // memory is short), or as SVG onto a device (std::bad_alloc where memory is short),
+    // its text in a list of fonts that ends in the viewer's own sans-serif.
     // Files and the clipboard take these.
     static QImage image(const closeup::FigurePainter &figure, int size, bool withDots);
     static bool writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots);
-    // Paints the figure with its caption, square and as large as fits, on a page.
+    // Paints a printed page: a heading at its top and, under it, the figure with its
+    // caption, square, as large as fits and centred in the room left.
     static void paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots);
 };
 

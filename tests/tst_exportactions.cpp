@@ -2,6 +2,7 @@
 // on the offscreen platform's clipboard and a PDF printer.
 #include "CloseUpView.h"
 #include "ExportActions.h"
+#include "FigureFile.h"
 #include "FigurePainter.h"
 #include "KorvanaFixture.h"
 #include "ModalBox.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,10 +21,13 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QTimer>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cerrno>
 #include <cstring>
@@ -45,6 +50,17 @@ bool hasColour(const QImage &picture, QRgb colour)
     return false;
 }
 
+// The box round the ink in a page's rows top to bottom: empty where they are blank.
+QRect inkBox(const QImage &page, int top, int bottom)
+{
+    QRect box;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 192)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 } // namespace
 
 class tst_ExportActions : public QObject {
@@ -62,6 +78,9 @@ private slots:
     void saveFromTheViewWritesTheChosenType_data();
     void saveFromTheViewWritesTheChosenType();
     void printingMakesOnePage();
+    void aPrintedPageCentresTheFigureUnderItsHeading_data();
+    void aPrintedPageCentresTheFigureUnderItsHeading();
+    void anSvgCaptionNamesFontsToFallBackOn();
     void aFailedPrintSaysWhichFileAndWhy();
     void aFailedSaveSaysWhichFileAndWhy_data();
     void aFailedSaveSaysWhichFileAndWhy();
@@ -246,6 +265,81 @@ void tst_ExportActions::printingMakesOnePage()
     const QByteArray pdf = printed.readAll();
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+}
+
+void tst_ExportActions::aPrintedPageCentresTheFigureUnderItsHeading_data()
+{
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<bool>("landscape");
+    QTest::newRow("A4") << QPageSize(QPageSize::A4) << false;
+    QTest::newRow("Letter") << QPageSize(QPageSize::Letter) << false;
+    QTest::newRow("A4 landscape") << QPageSize(QPageSize::A4) << true;
+}
+
+void tst_ExportActions::aPrintedPageCentresTheFigureUnderItsHeading()
+{
+    QFETCH(QPageSize, paper);
+    QFETCH(bool, landscape);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("Poppler's tools (poppler-utils) are not installed");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(paper);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setOutputFileName(m_folder.filePath(QStringLiteral("page.pdf")));
+    QVERIFY(!figureexport::ExportActions::printOn(printer, closeup::FigurePainter({2, 3}), false));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).startsWith(QStringLiteral("Фигура на Лисажу\n")));
+    const QStringList render{"-r", "40", "-png", "-singlefile", printer.outputFileName(), m_folder.filePath("page")};
+    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"), render), 0);
+    const QImage page(m_folder.filePath(QStringLiteral("page.png")));
+    QVERIFY(!page.isNull());
+
+    // The heading's ink in the top tenth, then the figure with its caption: as far
+    // from the left edge as from the right, and from the heading as from the bottom,
+    // give or take some 5 mm, as its marks stand on its top and right edges only.
+    const QRect heading = inkBox(page, 0, page.height() / 10);
+    QVERIFY(!heading.isEmpty());
+    const QRect figure = inkBox(page, heading.bottom() + 1, page.height() - 1);
+    QVERIFY(!figure.isEmpty());
+    const int tolerance = std::max(page.width(), page.height()) / 60;
+    QVERIFY2(std::abs(figure.left() - (page.width() - 1 - figure.right())) <= tolerance,
+             qPrintable(QStringLiteral("across: %1 to %2 of %3").arg(figure.left()).arg(figure.right())
+                            .arg(page.width())));
+    QVERIFY2(std::abs((figure.top() - heading.bottom()) - (page.height() - 1 - figure.bottom())) <= tolerance,
+             qPrintable(QStringLiteral("down: %1 to %2 under %3 of %4")
+                            .arg(figure.top()).arg(figure.bottom()).arg(heading.bottom()).arg(page.height())));
+}
+
+void tst_ExportActions::anSvgCaptionNamesFontsToFallBackOn()
+{
+    const QString file = m_folder.filePath(QStringLiteral("caption.svg"));
+    QVERIFY(!figureexport::FigureFile::write({.file = file, .frequencies = {2, 3}}));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&written);
+    QStringList named;
+    while (!svg.atEnd())
+        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("text"))
+            named << svg.attributes().value(QLatin1String("font-family")).toString();
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QVERIFY(!named.isEmpty());
+    // As CSS has it: names quoted, a generic family last; the font the caption was
+    // laid out in among them.
+    const QString used = QStringLiteral("'%1'").arg(QFontInfo(QGuiApplication::font()).family());
+    const QRegularExpression quoted(QStringLiteral(R"(^'([^'\\]|\\.)*'$)"));
+    for (const QString &families : std::as_const(named)) {
+        QStringList list = families.split(QLatin1Char(','));
+        for (QString &family : list)
+            family = family.trimmed();
+        QVERIFY2(QStringList({"serif", "sans-serif", "monospace", "system-ui"}).contains(list.takeLast()),
+                 qPrintable(families));
+        QVERIFY2(list.contains(used), qPrintable(families));
+        for (const QString &family : std::as_const(list))
+            QVERIFY2(quoted.match(family).hasMatch(), qPrintable(families));
+    }
 }
 
 void tst_ExportActions::aFailedPrintSaysWhichFileAndWhy()
