@@ -119,13 +119,14 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
     paintCurve(painter, layout);
     if (withDots)
         paintDots(painter, layout);
-    paintTouches(painter, layout);
+    if (m_touchesMarked)
+        paintTouches(painter, layout);
     painter.restore();
 }
 
 void FigurePainter::paintFrame(QPainter &painter, const Layout &layout) const
 {
-    painter.setPen(QPen(FigurePalette::frame, layout.fineWidth));
+    painter.setPen(QPen(m_inks.frame, layout.fineWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(layout.square);
 }
@@ -135,7 +136,7 @@ void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
     std::vector<QPointF> mapped(m_curve.size());
     std::transform(m_curve.begin(), m_curve.end(), mapped.begin(),
                    [&](const QPointF &p) { return layout.toSquare.map(p); });
-    painter.setPen(QPen(FigurePalette::curve, layout.lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(m_inks.curve, layout.lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (painter.paintEngine()->type() == QPaintEngine::Raster) {
         // On pixels, segment by segment, with round caps, which join as smoothly as
         // one line: Qt strokes a long self-crossing polyline, or many lines in one
@@ -154,7 +155,7 @@ void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
 void FigurePainter::paintDots(QPainter &painter, const Layout &layout) const
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(FigurePalette::dot);
+    painter.setBrush(m_inks.dot);
     for (const QPointF &dot : m_dots)
         painter.drawEllipse(layout.toSquare.map(dot), layout.fineWidth, layout.fineWidth);
 }
@@ -176,7 +177,7 @@ void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
     constexpr double clearance = 1.5;
     const double closest = std::min(closestOf(tops), closestOf(sides));
     const double width = std::clamp(closest - clearance, finestTick, layout.lineWidth);
-    painter.setPen(QPen(FigurePalette::touch, width, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(m_inks.touch, width, Qt::SolidLine, Qt::FlatCap));
     const QRectF &square = layout.square;
     const auto length = [&](const figure::TouchPoints::Touch &touch) {
         return touch.freeEnd ? layout.tickLength / 2 : layout.tickLength;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FigurePalette.h"
 #include "Frequencies.h"
 #include "TouchPoints.h"
 
@@ -31,6 +32,11 @@ public:
     bool isWindowFigure() const { return figure::Phase::isWindow(m_phaseDegrees); }
     const figure::TouchPoints &touches() const { return m_touches; }
 
+    // In colour unless told otherwise; with its touches marked unless told not to, as
+    // on a quiz, where counting them is the student's task.
+    void setInks(const FigureInks &inks) { m_inks = inks; }
+    void setTouchesMarked(bool marked) { m_touchesMarked = marked; }
+
     // Paints onto paper filling area, the figure's square centred in it.
     void paint(QPainter &painter, const QRectF &area, bool withDots) const;
     // The figure's square in area, where paint puts it.
@@ -51,6 +57,8 @@ private:
     figure::FrequencyPair m_frequencies;
     double m_phaseDegrees;
     figure::TouchPoints m_touches;
+    FigureInks m_inks = FigurePalette::inColour();
+    bool m_touchesMarked = true;
     // In the figure's own coordinates, -1 to 1 on both axes, y downward.
     std::vector<QPointF> m_curve;
     std::vector<QPointF> m_dots;

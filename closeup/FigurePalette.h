@@ -6,6 +6,14 @@
 
 namespace closeup {
 
+// The inks one figure is painted in.
+struct FigureInks {
+    QColor frame;
+    QColor curve;
+    QColor touch;
+    QColor dot;
+};
+
 // The colours of a painted figure: inks on white paper, the same on the screen, in a
 // file and on a printer.
 struct FigurePalette {
@@ -17,6 +25,13 @@ struct FigurePalette {
     static inline const QColor caption = Qt::black;
     // The point that runs along the curve while the oscillations are shown.
     static inline const QColor runningPoint{0, 150, 70};
+
+    // The figure in colour, as on the screen; and in black on white, for a sheet that
+    // is copied in grey, its touch marks told apart by where they stand, not by colour.
+    static FigureInks inColour() { return {frame, curve, touch, dot}; }
+    static FigureInks blackOnWhite() { return {greyFrame, Qt::black, Qt::black, Qt::black}; }
+    // The frame that a black line still stands out against.
+    static inline const QColor greyFrame{150, 150, 150};
 
     // Every colour a painted figure has: each ink blended with the paper in steps, for
     // the edges that antialiasing softens. A picture of the figure keeps its look in

@@ -175,7 +175,8 @@ void tst_ExportActions::nothingDrawnLeavesNothingToTakeOut()
         return !dots->isEnabled() && dots->accessibleDescription().startsWith(QStringLiteral("Няма начертана фигура"));
     };
     const QStringList pictureActions{QStringLiteral("Копирай картината"), QStringLiteral("Запази картината като…")};
-    const QStringList viewActions = pictureActions + QStringList{QStringLiteral("Отпечатай…")};
+    const QStringList viewActions =
+        pictureActions + QStringList{QStringLiteral("Отпечатай…"), QStringLiteral("Работен лист…")};
     QCOMPARE(offInMenu(&m_korvana.picture()), pictureActions);
     QCOMPARE(offInMenu(view), viewActions);
     QVERIFY(dotsOff());

@@ -2,6 +2,8 @@
 
 #include "CloseUpTexts.h"
 #include "ExportActions.h"
+#include "SheetPrinting.h"
+#include "SheetTexts.h"
 #include "ExportTexts.h"
 #include "FigureError.h"
 #include "FigureGeometry.h"
@@ -24,6 +26,8 @@ constexpr forms::Rgb dotColour{0, 0, 0};
 constexpr forms::Rgb plotPaper{255, 255, 255};
 // The frequencies the lists start at: a figure that shows its three touches at once.
 constexpr figure::FrequencyPair startingPair{1, 3};
+// A printed sheet, next to Ctrl+P for the printed figure.
+constexpr QKeyCombination worksheetKeys = Qt::CTRL | Qt::SHIFT | Qt::Key_P;
 
 double selectedFrequency(const forms::ListBox &list)
 {
@@ -67,6 +71,7 @@ void Korvana::offerExportsIn(closeup::CloseUpView *view)
     addHandledAction(*view, figureexport::copyText, &Korvana::copyFigure, QKeySequence::Copy);
     addHandledAction(*view, figureexport::saveText, &Korvana::saveFigure, QKeySequence::Save);
     addHandledAction(*view, figureexport::printText, &Korvana::printFigure, QKeySequence::Print);
+    addHandledAction(*view, sheet::actionText, &Korvana::makeWorksheet, worksheetKeys);
     forms::offerActionsMenu(*view);
 }
 
@@ -104,6 +109,13 @@ void Korvana::saveFigure()
 void Korvana::printFigure()
 {
     onViewFigure(&figureexport::ExportActions::printFigure);
+}
+
+void Korvana::makeWorksheet()
+{
+    closeup::CloseUpView *view = m_closeUp.view();
+    if (const closeup::FigurePainter *figure = view ? view->figure() : nullptr)
+        sheet::SheetPrinting::makeSheet(view, figure->frequencies(), figure->phaseDegrees());
 }
 
 void Korvana::onViewFigure(void (*act)(QWidget *, const closeup::FigurePainter &, bool))

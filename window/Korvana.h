@@ -33,6 +33,7 @@ private slots:
     void copyFigure();
     void saveFigure();
     void printFigure();
+    void makeWorksheet();
 
 private:
     // The members of the control arrays, by what they are for.

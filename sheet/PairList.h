@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Frequencies.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace sheet {
+
+// The figures of a sheet as a teacher names them, "1:2, 2:3, 19:18" (a:b), or drawn
+// at random: the same seed gives the same pairs, on every machine.
+namespace pairlist {
+
+// The pairs; or none, with the first item that is not a:b of whole frequencies in
+// range, for a message.
+struct Parsed {
+    std::vector<figure::FrequencyPair> pairs;
+    QString wrongItem;
+};
+Parsed parse(QStringView text);
+QString text(const std::vector<figure::FrequencyPair> &pairs);
+
+// count different figures, each a ratio in lowest terms, so that no two on a sheet
+// are the same figure drawn twice over; the simpler figures first (see there).
+std::vector<figure::FrequencyPair> random(int count, std::uint32_t seed);
+
+} // namespace pairlist
+
+} // namespace sheet

@@ -1,0 +1,71 @@
+#include "SheetLayout.h"
+
+#include <algorithm>
+
+namespace sheet {
+
+namespace {
+
+// Heights in millimetres: the heading's title, name line, task and phase, and a gap.
+constexpr double headingMillimetres = 34;
+// A line of words under a figure: an eighth of its cell's width, readable at the least,
+// and no larger than body text.
+constexpr double lineShareOfCell = 0.13;
+constexpr double smallestLineMillimetres = 4.5;
+constexpr double largestLineMillimetres = 7;
+constexpr int linesUnderFigure = 2;
+
+int rowsFor(int figures, int columns)
+{
+    return (figures + columns - 1) / columns;
+}
+
+} // namespace
+
+SheetLayout::SheetLayout(const QRectF &page, int figures, double millimetre)
+    : m_heading(page.left(), page.top(), page.width(), headingMillimetres * millimetre)
+    , m_grid(page.left(), m_heading.bottom(), page.width(), page.height() - m_heading.height())
+{
+    figures = std::max(figures, 1);
+    const auto lineFor = [&](double cellWidth) {
+        return std::clamp(cellWidth * lineShareOfCell, smallestLineMillimetres * millimetre,
+                          largestLineMillimetres * millimetre);
+    };
+    for (int columns = 1; columns <= figures; ++columns) {
+        const int rows = rowsFor(figures, columns);
+        const double cellWidth = m_grid.width() / columns;
+        const double line = lineFor(cellWidth);
+        const double side = std::min(cellWidth, m_grid.height() / rows - linesUnderFigure * line);
+        if (side > m_side) {
+            m_side = side;
+            m_columns = columns;
+            m_rows = rows;
+            m_lineHeight = line;
+        }
+    }
+}
+
+QRectF SheetLayout::cell(int i) const
+{
+    const double width = m_grid.width() / m_columns;
+    const double height = m_grid.height() / m_rows;
+    return {m_grid.left() + (i % m_columns) * width, m_grid.top() + (i / m_columns) * height, width, height};
+}
+
+QRectF SheetLayout::figure(int i) const
+{
+    // The figure and its words as one block, centred in the cell.
+    const QRectF room = cell(i);
+    const double block = m_side + linesUnderFigure * m_lineHeight;
+    QRectF square(0, 0, m_side, m_side);
+    square.moveCenter(QPointF(room.center().x(), room.top() + (room.height() - block) / 2 + m_side / 2));
+    return square;
+}
+
+QRectF SheetLayout::words(int i) const
+{
+    const QRectF room = cell(i);
+    return {room.left(), figure(i).bottom(), room.width(), linesUnderFigure * m_lineHeight};
+}
+
+} // namespace sheet

@@ -1,0 +1,146 @@
+#include "KorvanaFixture.h"
+#include "ModalBox.h"
+#include "PairList.h"
+#include "SheetDialog.h"
+#include "SheetPrinting.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using figure::FrequencyPair;
+using Pairs = std::vector<FrequencyPair>;
+
+// The worksheet from the window: the close-up's action, the dialog that asks what the
+// sheet holds, and the preview it leads to.
+class TestSheetDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chosenPairsMakeTheSheet_data();
+    void chosenPairsMakeTheSheet();
+    void randomFiguresComeFromTheSeed();
+    void theCloseUpOffersAWorksheetThatPreviews();
+    void printingToAFileWritesQuizAndKey();
+
+private:
+    static QPushButton *previewButton(sheet::SheetDialog &dialog)
+    {
+        return dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    }
+};
+
+void TestSheetDialog::chosenPairsMakeTheSheet_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Pairs>("pairs");
+    // What the dialog says is wrong, where it is.
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("two") << "1:2, 2:3" << Pairs{{1, 2}, {2, 3}} << QString();
+    QTest::newRow("a dash") << "1:2, 2-3" << Pairs{} << "„2-3“";
+    QTest::newRow("none") << " , " << Pairs{} << "Няма";
+    QTest::newRow("forty-nine") << QStringLiteral("1:2,").repeated(49) << Pairs{} << "48";
+    // The user's text is shown as typed, never taken for markup.
+    QTest::newRow("markup") << "<b>1</b>:2" << Pairs{} << "<b>1</b>:2";
+}
+
+void TestSheetDialog::chosenPairsMakeTheSheet()
+{
+    QFETCH(QString, typed);
+    QFETCH(Pairs, pairs);
+    QFETCH(QString, problem);
+    sheet::SheetDialog dialog({3, 4}, 30);
+    auto *field = dialog.findChild<QLineEdit *>();
+    QCOMPARE(field->text(), "3:4");
+    field->selectAll();
+    QTest::keyClicks(field, typed);
+    // Typing the pairs chose them over random figures.
+    QVERIFY(!dialog.findChild<QRadioButton *>()->isChecked());
+    const std::optional<sheet::Worksheet> sheet = dialog.worksheet();
+    QCOMPARE(previewButton(dialog)->isEnabled(), !pairs.empty());
+    QCOMPARE(sheet.has_value(), !pairs.empty());
+    if (sheet) {
+        QCOMPARE(sheet->pairs, pairs);
+        QCOMPARE(sheet->phaseDegrees, 30.0);
+        QVERIFY(sheet->withKey);
+    }
+    QLabel *said = nullptr;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        if (label->textFormat() == Qt::PlainText)
+            said = label;
+    QVERIFY(said);
+    QCOMPARE(said->isVisibleTo(&dialog), !problem.isEmpty());
+    QVERIFY2(said->text().contains(problem), qPrintable(said->text()));
+}
+
+void TestSheetDialog::randomFiguresComeFromTheSeed()
+{
+    sheet::SheetDialog dialog({1, 1}, 90);
+    auto boxes = dialog.findChildren<QSpinBox *>();
+    // Count, seed, phase, in the order a user tabs through them.
+    boxes[0]->setValue(5);
+    boxes[1]->setValue(4242);
+    const std::optional<sheet::Worksheet> sheet = dialog.worksheet();
+    QVERIFY(sheet);
+    QCOMPARE(sheet->pairs, sheet::pairlist::random(5, 4242));
+    QCOMPARE(sheet->phaseDegrees, 90.0);
+}
+
+void TestSheetDialog::theCloseUpOffersAWorksheetThatPreviews()
+{
+    KorvanaFixture korvana;
+    QVERIFY(korvana.start());
+    closeup::CloseUpView *view = korvana.drawAndLookCloser();
+    QVERIFY(view);
+    QAction *worksheet = nullptr;
+    for (QAction *action : view->actions())
+        if (action->text() == QStringLiteral("Работен лист…"))
+            worksheet = action;
+    QVERIFY(worksheet);
+    QCOMPARE(worksheet->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    QVERIFY(worksheet->isEnabled());
+    // The shortcut opens the dialog; its preview opens Qt's print preview.
+    QStringList seen;
+    answeringDialogs([&] { QTest::keyClick(view, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier); },
+                     [&](QWidget &dialog) {
+                         seen << dialog.metaObject()->className();
+                         if (auto *asked = qobject_cast<sheet::SheetDialog *>(&dialog))
+                             previewButton(*asked)->click();
+                         else
+                             dialog.close();
+                     });
+    QCOMPARE(seen.first(), "sheet::SheetDialog");
+    QCOMPARE(seen.last(), "QPrintPreviewDialog");
+}
+
+void TestSheetDialog::printingToAFileWritesQuizAndKey()
+{
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is not installed");
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("sheet.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    const sheet::Worksheet sheet{.pairs = {{1, 2}, {2, 3}}, .withKey = true};
+    QVERIFY(!sheet::SheetPrinting::printOn(printer, sheet));
+    QProcess info;
+    info.start(pdfinfo, {printer.outputFileName()});
+    QVERIFY(info.waitForFinished());
+    const QString said = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(said.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("(letter)")), qPrintable(said));
+}
+
+QTEST_MAIN(TestSheetDialog)
+#include "tst_sheetdialog.moc"
