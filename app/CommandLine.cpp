@@ -6,12 +6,17 @@
 #include "FigureFile.h"
 #include "Frequencies.h"
 #include "Lissajous.h"
+#include "ParserTexts.h"
+#include "PairList.h"
 #include "Phase.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QStringList>
 
+#include <QRandomGenerator>
+
+#include <limits>
 #include <optional>
 
 namespace commandline {
@@ -22,31 +27,84 @@ using figureexport::ExportLimits;
 using figure::Frequencies;
 using figure::Phase;
 
-// Every option korvana takes, with its help.
+// Every option korvana takes, with its help in the language.
 struct Options {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, helpOption};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, versionOption};
-    QCommandLineOption exportTo{QStringLiteral("export"), exportOption, QStringLiteral("FILE")};
-    QCommandLineOption x{QStringLiteral("x"), xOption.arg(Frequencies::lowest).arg(Frequencies::highest),
-                         QStringLiteral("A")};
-    QCommandLineOption y{QStringLiteral("y"), yOption.arg(Frequencies::lowest).arg(Frequencies::highest),
-                         QStringLiteral("B")};
-    QCommandLineOption size{QStringLiteral("size"),
-                            sizeOption.arg(ExportLimits::smallestSide)
-                                .arg(ExportLimits::largestSide)
-                                .arg(ExportLimits::defaultSide),
-                            QStringLiteral("PIXELS"), QString::number(ExportLimits::defaultSide)};
-    QCommandLineOption phase{QStringLiteral("phase"),
-                             phaseOption.arg(Phase::lowestDegrees).arg(Phase::highestDegrees).arg(Phase::windowDegrees),
-                             QStringLiteral("DEG"), QString::number(Phase::windowDegrees)};
-    QCommandLineOption dots{QStringLiteral("dots"), dotsOption.arg(figure::Lissajous::dotCount)};
+    explicit Options(const Language &language)
+        : help({QStringLiteral("h"), QStringLiteral("help")}, language.text(helpOption))
+        , version({QStringLiteral("v"), QStringLiteral("version")}, language.text(versionOption))
+        , exportTo(QStringLiteral("export"), language.text(exportOption), language.text(fileValue))
+        , x(QStringLiteral("x"), language.text(xOption).arg(Frequencies::lowest).arg(Frequencies::highest),
+            QStringLiteral("A"))
+        , y(QStringLiteral("y"), language.text(yOption).arg(Frequencies::lowest).arg(Frequencies::highest),
+            QStringLiteral("B"))
+        , size(QStringLiteral("size"),
+               language.text(sizeOption)
+                   .arg(ExportLimits::smallestSide)
+                   .arg(ExportLimits::largestSide)
+                   .arg(ExportLimits::defaultSide),
+               language.text(pixelsValue), QString::number(ExportLimits::defaultSide))
+        , phase(QStringLiteral("phase"),
+                language.text(phaseOption).arg(Phase::lowestDegrees).arg(Phase::highestDegrees).arg(Phase::windowDegrees),
+                language.text(degreesValue), QString::number(Phase::windowDegrees))
+        , dots(QStringLiteral("dots"), language.text(dotsOption).arg(figure::Lissajous::dotCount))
+        , sheet(QStringLiteral("sheet"), language.text(sheetOption), language.text(fileValue))
+        , pairs(QStringLiteral("pairs"), language.text(pairsOption).arg(sheet::Worksheet::mostFigures),
+                language.text(listValue))
+        , random(QStringLiteral("random"), language.text(randomOption).arg(sheet::Worksheet::mostFigures),
+                 language.text(countValue))
+        , seed(QStringLiteral("seed"), language.text(seedOption).arg(std::numeric_limits<std::uint32_t>::max()),
+               language.text(seedValue))
+        , title(QStringLiteral("title"), language.text(titleOption).arg(sheet::defaultTitle), language.text(textValue),
+                sheet::defaultTitle)
+        , answers(QStringLiteral("answers"), language.text(answersOption))
+        , paper(QStringLiteral("paper"), language.text(paperOption), language.text(paperValue), a4)
+        , about(language.text(description))
+    {
+    }
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.setApplicationDescription(description);
-        parser.addOptions({help, version, exportTo, x, y, size, phase, dots});
+        parser.setApplicationDescription(about);
+        parser.addOptions({help, version, exportTo, x, y, size, phase, dots, sheet, pairs, random, seed, title, answers,
+                           paper});
     }
+
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption exportTo;
+    QCommandLineOption x;
+    QCommandLineOption y;
+    QCommandLineOption size;
+    QCommandLineOption phase;
+    QCommandLineOption dots;
+    QCommandLineOption sheet;
+    QCommandLineOption pairs;
+    QCommandLineOption random;
+    QCommandLineOption seed;
+    QCommandLineOption title;
+    QCommandLineOption answers;
+    QCommandLineOption paper;
+    QString about;
+
+    static inline const QString a4 = QStringLiteral("a4");
+    static inline const QString letter = QStringLiteral("letter");
 };
+
+// QCommandLineParser's error in the language. Without an application it words its
+// errors in English, in one of its own texts with the option for %1.
+QString parserError(const QString &english, const Language &language)
+{
+    for (const char *error : parserErrors) {
+        const QString form = QLatin1String(error);
+        const qsizetype marker = form.indexOf(QLatin1String("%1"));
+        const QStringView before = QStringView(form).left(marker);
+        const QStringView after = QStringView(form).mid(marker + 2);
+        if (english.size() >= before.size() + after.size() && english.startsWith(before) && english.endsWith(after))
+            return language.text(parserContext, error)
+                .arg(english.mid(before.size(), english.size() - before.size() - after.size()));
+    }
+    return english;
+}
 
 // A whole number from low to high, or nothing.
 std::optional<int> wholeNumber(const QString &text, int low, int high)
@@ -73,14 +131,29 @@ QString spelledAs(const QStringList &arguments, const QCommandLineOption &option
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+// The phase asked for, or nothing where it is not a whole number of degrees in range.
+std::optional<int> phaseOf(const QCommandLineParser &parser, const Options &options, const QStringList &)
+{
+    return wholeNumber(parser.value(options.phase), Phase::lowestDegrees, Phase::highestDegrees);
+}
+
+Refuse phaseRefused(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
+                    const Language &language)
+{
+    return Refuse{language.text(notInRange)
+                      .arg(spelledAs(arguments, options.phase), parser.value(options.phase),
+                           QString::number(Phase::lowestDegrees), QString::number(Phase::highestDegrees))};
+}
+
 // The export the options ask for, or what is wrong with them.
-Task exportTask(const QCommandLineParser &parser, const Options &options, const QStringList &arguments)
+Task exportTask(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
+               const Language &language)
 {
     figureexport::FigureExport request{.file = parser.value(options.exportTo), .withDots = parser.isSet(options.dots)};
     if (request.file.isEmpty())
-        return Refuse{noFileName};
+        return Refuse{language.text(noFileName)};
     if (!figureexport::formatOfFile(request.file))
-        return Refuse{unknownFileType.arg(request.file)};
+        return Refuse{language.text(unknownFileType).arg(request.file)};
     for (const auto &[option, frequency] : {std::pair{&options.x, &request.frequencies.a}, {&options.y, &request.frequencies.b}}) {
         const QString name = option->names().constFirst();
         const QString text = parser.value(*option);
@@ -88,31 +161,96 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
         const QString lowest = QString::number(Frequencies::lowest);
         const QString highest = QString::number(Frequencies::highest);
         if (text.isEmpty())
-            return Refuse{missingFrequency.arg(name, lowest, highest)};
+            return Refuse{language.text(missingFrequency).arg(name, lowest, highest)};
         const std::optional<int> value = wholeNumber(text, Frequencies::lowest, Frequencies::highest);
         if (!value)
-            return Refuse{notInRange.arg(spelledAs(arguments, *option), text, lowest, highest)};
+            return Refuse{language.text(notInRange).arg(spelledAs(arguments, *option), text, lowest, highest)};
         *frequency = *value;
     }
     const QString sizeText = parser.value(options.size);
     const std::optional<int> size = wholeNumber(sizeText, ExportLimits::smallestSide, ExportLimits::largestSide);
     if (!size)
-        return Refuse{notInRange.arg(spelledAs(arguments, options.size), sizeText,
-                                     QString::number(ExportLimits::smallestSide),
-                                     QString::number(ExportLimits::largestSide))};
+        return Refuse{language.text(notInRange)
+                          .arg(spelledAs(arguments, options.size), sizeText, QString::number(ExportLimits::smallestSide),
+                               QString::number(ExportLimits::largestSide))};
     request.size = *size;
-    const QString phaseText = parser.value(options.phase);
-    const std::optional<int> phase = wholeNumber(phaseText, Phase::lowestDegrees, Phase::highestDegrees);
+    const std::optional<int> phase = phaseOf(parser, options, arguments);
     if (!phase)
-        return Refuse{notInRange.arg(spelledAs(arguments, options.phase), phaseText,
-                                     QString::number(Phase::lowestDegrees), QString::number(Phase::highestDegrees))};
+        return phaseRefused(parser, options, arguments, language);
     request.phaseDegrees = *phase;
+    return request;
+}
+
+// The figures a sheet asks for, by name or at random, or what is wrong with them.
+std::variant<std::vector<figure::FrequencyPair>, Refuse> sheetPairs(const QCommandLineParser &parser,
+                                                                   const Options &options,
+                                                                   const QStringList &arguments,
+                                                                   const Language &language)
+{
+    const QString most = QString::number(sheet::Worksheet::mostFigures);
+    if (parser.isSet(options.pairs) == parser.isSet(options.random))
+        return Refuse{language.text(pairsOrRandom)};
+    if (parser.isSet(options.seed) && !parser.isSet(options.random))
+        return Refuse{language.text(onlyWithRandom).arg(spelledAs(arguments, options.seed))};
+    if (parser.isSet(options.pairs)) {
+        const sheet::pairlist::Parsed named = sheet::pairlist::parse(parser.value(options.pairs));
+        if (!named.wrongItem.isEmpty())
+            return Refuse{language.text(notAPair)
+                              .arg(named.wrongItem, QString::number(Frequencies::lowest),
+                                   QString::number(Frequencies::highest))};
+        const int count = int(named.pairs.size());
+        if (count < sheet::Worksheet::fewestFigures || count > sheet::Worksheet::mostFigures)
+            return Refuse{language.text(pairCount).arg(QString::number(count), most)};
+        return named.pairs;
+    }
+    const QString countText = parser.value(options.random);
+    const std::optional<int> count =
+        wholeNumber(countText, sheet::Worksheet::fewestFigures, sheet::Worksheet::mostFigures);
+    if (!count)
+        return Refuse{language.text(notInRange)
+                          .arg(spelledAs(arguments, options.random), countText,
+                               QString::number(sheet::Worksheet::fewestFigures), most)};
+    std::uint32_t seed = QRandomGenerator::global()->generate();
+    if (parser.isSet(options.seed)) {
+        bool isNumber = false;
+        const QString seedText = parser.value(options.seed);
+        seed = seedText.toUInt(&isNumber);
+        // toUInt takes "-1" for the largest number; a seed is written without a sign.
+        if (!isNumber || seedText.startsWith(QLatin1Char('-')) || seedText.startsWith(QLatin1Char('+')))
+            return Refuse{language.text(notInRange)
+                              .arg(spelledAs(arguments, options.seed), seedText, QStringLiteral("0"),
+                                   QString::number(std::numeric_limits<std::uint32_t>::max()))};
+    }
+    return sheet::pairlist::random(*count, seed);
+}
+
+// The worksheet the options ask for, or what is wrong with them.
+Task sheetTask(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
+               const Language &language)
+{
+    WriteSheet request{.file = parser.value(options.sheet)};
+    if (figureexport::formatOfFile(request.file) != figureexport::FigureFormat::Pdf)
+        return Refuse{language.text(sheetNotPdf).arg(request.file)};
+    auto pairs = sheetPairs(parser, options, arguments, language);
+    if (const auto *refused = std::get_if<Refuse>(&pairs))
+        return *refused;
+    request.sheet.pairs = std::get<std::vector<figure::FrequencyPair>>(std::move(pairs));
+    const std::optional<int> phase = phaseOf(parser, options, arguments);
+    if (!phase)
+        return phaseRefused(parser, options, arguments, language);
+    request.sheet.phaseDegrees = *phase;
+    request.sheet.title = parser.value(options.title).simplified();
+    request.sheet.withKey = parser.isSet(options.answers);
+    const QString paper = parser.value(options.paper).toLower();
+    if (paper != Options::a4 && paper != Options::letter)
+        return Refuse{language.text(unknownPaper).arg(parser.value(options.paper))};
+    request.paper = paper == Options::letter ? QPageSize::Letter : QPageSize::A4;
     return request;
 }
 
 } // namespace
 
-Task parse(const QList<QByteArray> &bytes)
+Task parse(const QList<QByteArray> &bytes, const Language &language)
 {
     QStringList arguments;
     for (const QByteArray &argument : bytes) {
@@ -120,41 +258,63 @@ Task parse(const QList<QByteArray> &bytes)
         // A name that does not survive the way into a QString and back would be
         // written under another name: refused instead.
         if (arguments.size() > 1 && QFile::encodeName(arguments.constLast()) != argument)
-            return Refuse{notUtf8.arg(forms::quoteControlCharacters(argument))};
+            return Refuse{language.text(notUtf8).arg(forms::quoteControlCharacters(argument))};
     }
 
-    const Options options;
+    const Options options(language);
     QCommandLineParser parser;
     options.addTo(parser);
     if (!parser.parse(arguments))
-        return Refuse{parser.errorText()};
+        return Refuse{parserError(parser.errorText(), language)};
     if (parser.isSet(options.help))
         return ShowHelp{};
     if (parser.isSet(options.version))
         return ShowVersion{};
     if (!parser.positionalArguments().isEmpty())
-        return Refuse{unexpectedArgument.arg(parser.positionalArguments().constFirst())};
-    if (parser.isSet(options.exportTo))
-        return exportTask(parser, options, arguments);
-    for (const QCommandLineOption *exportOnly : {&options.x, &options.y, &options.size, &options.phase, &options.dots}) {
-        if (parser.isSet(*exportOnly))
-            return Refuse{onlyWithExport.arg(spelledAs(arguments, *exportOnly))};
-    }
+        return Refuse{language.text(unexpectedArgument).arg(parser.positionalArguments().constFirst())};
+    const bool exporting = parser.isSet(options.exportTo);
+    const bool writingSheet = parser.isSet(options.sheet);
+    if (exporting && writingSheet)
+        return Refuse{language.text(exportOrSheet)};
+    // Each option with the task it belongs to, said before anything else is checked.
+    const auto refuseAny = [&](std::initializer_list<const QCommandLineOption *> belonging, const char *message)
+        -> std::optional<Refuse> {
+        for (const QCommandLineOption *option : belonging)
+            if (parser.isSet(*option))
+                return Refuse{language.text(message).arg(spelledAs(arguments, *option))};
+        return std::nullopt;
+    };
+    const std::optional<Refuse> misplaced =
+        !exporting ? refuseAny({&options.x, &options.y, &options.size, &options.dots}, onlyWithExport)
+        : std::nullopt;
+    if (misplaced)
+        return *misplaced;
+    if (!writingSheet)
+        if (auto refused = refuseAny({&options.pairs, &options.random, &options.seed, &options.title,
+                                      &options.answers, &options.paper},
+                                     onlyWithSheet))
+            return *refused;
+    if (exporting)
+        return exportTask(parser, options, arguments, language);
+    if (writingSheet)
+        return sheetTask(parser, options, arguments, language);
+    if (auto refused = refuseAny({&options.phase}, onlyWithExportOrSheet))
+        return *refused;
     return OpenWindow{};
 }
 
-Task parse(int argc, const char *const argv[])
+Task parse(int argc, const char *const argv[], const Language &language)
 {
     QList<QByteArray> arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QByteArray(argv[i]);
-    return parse(arguments);
+    return parse(arguments, language);
 }
 
-QString helpText()
+QString helpText(const Language &language)
 {
     QCommandLineParser parser;
-    Options().addTo(parser);
+    Options(language).addTo(parser);
     return parser.helpText();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "FigureExport.h"
+#include "Language.h"
+#include "Worksheet.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QPageSize>
 #include <QString>
 
 #include <variant>
@@ -17,16 +20,24 @@ struct ShowVersion {};
 struct Refuse {
     QString problem;
 };
-using Task = std::variant<OpenWindow, ShowHelp, ShowVersion, figureexport::FigureExport, Refuse>;
+// A worksheet to be written to a PDF file on paper of the size named.
+struct WriteSheet {
+    QString file;
+    sheet::Worksheet sheet;
+    QPageSize::PageSizeId paper = QPageSize::A4;
+};
+using Task = std::variant<OpenWindow, ShowHelp, ShowVersion, figureexport::FigureExport, WriteSheet, Refuse>;
 
 // What korvana was asked to do, read from its arguments exactly as the system gave
-// them, the program's name first. It only reads: it makes no application object and
-// writes nothing, so that --help, --version and --export need no display.
-Task parse(const QList<QByteArray> &arguments);
-Task parse(int argc, const char *const argv[]);
+// them, the program's name first, with what is wrong said in the language. It only
+// reads: it makes no application object and writes nothing, so that --help, --version
+// --export and --sheet need no display.
+Task parse(const QList<QByteArray> &arguments, const Language &language);
+Task parse(int argc, const char *const argv[], const Language &language);
 
-// The options and what they do, headed by a usage line with the running program's name
-// (which Qt takes from the application object, so one must exist).
-QString helpText();
+// The options and what they do, in the language, headed by a usage line with the
+// running program's name (which Qt takes from the application object, so one must
+// exist; with the language installed in it, Qt's headings speak it too).
+QString helpText(const Language &language);
 
 } // namespace commandline

@@ -1,56 +1,112 @@
 #pragma once
 
 #include "ExportFailure.h"
+#include "Language.h"
 
 #include <QString>
+#include <QtGlobal>
 
+// The command line's texts, in English, each marked for lupdate in the context that
+// Language::text() looks them up in; app/translations/korvana_*.ts holds their
+// translations (app/CMakeLists.txt says how a new one gets there).
 namespace commandline {
 
-inline const QString description = QStringLiteral(
+inline constexpr char description[] = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Draws Lissajous figures for the physics classroom. Without options it opens its window;\n"
-    "with --export it writes the figure for two frequencies to a PNG, SVG or PDF file.");
-inline const QString helpOption = QStringLiteral("Show this help and exit.");
-inline const QString versionOption = QStringLiteral("Show the version and exit.");
-inline const QString exportOption =
-    QStringLiteral("Write the figure to FILE, without a window; the type comes from its ending: .png, .svg or .pdf.");
+    "with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,\n"
+    "and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.");
+inline constexpr char helpOption[] = QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.");
+inline constexpr char versionOption[] = QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.");
+inline constexpr char exportOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "Write the figure to FILE, without a window; the type comes from its ending: .png, .svg or .pdf.");
 // The lowest and highest frequency.
-inline const QString xOption = QStringLiteral("The frequency a of list X, %1 to %2.");
-inline const QString yOption = QStringLiteral("The frequency b of list Y, %1 to %2.");
+inline constexpr char xOption[] = QT_TRANSLATE_NOOP("CommandLine", "The frequency a of list X, %1 to %2.");
+inline constexpr char yOption[] = QT_TRANSLATE_NOOP("CommandLine", "The frequency b of list Y, %1 to %2.");
 // The smallest, largest and default side.
-inline const QString sizeOption = QStringLiteral("The picture's side in pixels, %1 to %2 (default %3).");
+inline constexpr char sizeOption[] =
+    QT_TRANSLATE_NOOP("CommandLine", "The picture's side in pixels, %1 to %2 (default %3).");
 // The lowest, highest and default phase.
-inline const QString phaseOption =
-    QStringLiteral("The phase difference in degrees, %1 to %2 (default %3): x = sin(a t + phase), y = sin(b t).");
+inline constexpr char phaseOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "The phase difference in degrees, %1 to %2 (default %3): x = sin(a t + phase), y = sin(b t).");
 // The number of dots.
-inline const QString dotsOption = QStringLiteral("Lay the program's %1 dots over the line.");
+inline constexpr char dotsOption[] = QT_TRANSLATE_NOOP("CommandLine", "Lay the program's %1 dots over the line.");
+// A worksheet: the most figures; the largest seed; the default title.
+inline constexpr char sheetOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "Write a worksheet to FILE, a PDF, without a window: figures numbered for a quiz, without their answers.");
+inline constexpr char pairsOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "The sheet's figures as a:b pairs, such as 1:2,2:3,19:18, 1 to %1 of them.");
+inline constexpr char randomOption[] =
+    QT_TRANSLATE_NOOP("CommandLine", "Instead, N different figures drawn at random, 1 to %1.");
+inline constexpr char seedOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "The seed of the draw, 0 to %1: the same seed draws the same figures (default: a new one).");
+inline constexpr char titleOption[] = QT_TRANSLATE_NOOP("CommandLine", "The sheet's title (default \"%1\").");
+inline constexpr char answersOption[] =
+    QT_TRANSLATE_NOOP("CommandLine", "Add the key after the quiz: each figure with its marks, counts and ratio.");
+inline constexpr char paperOption[] = QT_TRANSLATE_NOOP("CommandLine", "The paper, a4 or letter (default a4).");
+
+// What the help shows in place of an option's value.
+inline constexpr char fileValue[] = QT_TRANSLATE_NOOP("CommandLine", "FILE");
+inline constexpr char pixelsValue[] = QT_TRANSLATE_NOOP("CommandLine", "PIXELS");
+inline constexpr char degreesValue[] = QT_TRANSLATE_NOOP("CommandLine", "DEG");
+inline constexpr char listValue[] = QT_TRANSLATE_NOOP("CommandLine", "LIST");
+inline constexpr char countValue[] = QT_TRANSLATE_NOOP("CommandLine", "N");
+inline constexpr char seedValue[] = QT_TRANSLATE_NOOP("CommandLine", "S");
+inline constexpr char textValue[] = QT_TRANSLATE_NOOP("CommandLine", "TEXT");
+inline constexpr char paperValue[] = QT_TRANSLATE_NOOP("CommandLine", "PAPER");
 
 // What is wrong with a command line, in one line.
-inline const QString notUtf8 = QStringLiteral("'%1' is not valid UTF-8: only UTF-8 names and values are taken");
-inline const QString unexpectedArgument = QStringLiteral("unexpected argument '%1'");
-inline const QString onlyWithExport = QStringLiteral("%1 goes with --export");
-inline const QString noFileName = QStringLiteral("--export needs a file name");
-inline const QString unknownFileType = QStringLiteral("cannot tell the file type of '%1': use .png, .svg or .pdf");
+inline constexpr char notUtf8[] =
+    QT_TRANSLATE_NOOP("CommandLine", "'%1' is not valid UTF-8: only UTF-8 names and values are taken");
+inline constexpr char unexpectedArgument[] = QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
+inline constexpr char onlyWithExport[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --export");
+inline constexpr char onlyWithRandom[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --random");
+inline constexpr char onlyWithSheet[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --sheet");
+inline constexpr char onlyWithExportOrSheet[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --export or --sheet");
+inline constexpr char exportOrSheet[] = QT_TRANSLATE_NOOP("CommandLine", "--export and --sheet do not go together");
+inline constexpr char sheetNotPdf[] =
+    QT_TRANSLATE_NOOP("CommandLine", "a worksheet is written as a PDF: '%1' does not end in .pdf");
+inline constexpr char pairsOrRandom[] = QT_TRANSLATE_NOOP("CommandLine", "--sheet needs either --pairs or --random");
+// The item, the lowest and the highest frequency.
+inline constexpr char notAPair[] =
+    QT_TRANSLATE_NOOP("CommandLine", "--pairs: '%1' is not a:b with whole frequencies from %2 to %3");
+// How many, and the most.
+inline constexpr char pairCount[] = QT_TRANSLATE_NOOP("CommandLine", "--pairs names %1 figures: a sheet takes 1 to %2");
+inline constexpr char unknownPaper[] = QT_TRANSLATE_NOOP("CommandLine", "--paper '%1' is neither a4 nor letter");
+inline constexpr char noFileName[] = QT_TRANSLATE_NOOP("CommandLine", "--export needs a file name");
+inline constexpr char unknownFileType[] =
+    QT_TRANSLATE_NOOP("CommandLine", "cannot tell the file type of '%1': use .png, .svg or .pdf");
 // The option, the lowest and the highest frequency.
-inline const QString missingFrequency = QStringLiteral("--export needs -%1, a frequency from %2 to %3");
+inline constexpr char missingFrequency[] =
+    QT_TRANSLATE_NOOP("CommandLine", "--export needs -%1, a frequency from %2 to %3");
 // The option, its value, the lowest and the highest.
-inline const QString notInRange = QStringLiteral("%1 '%2' is not a whole number from %3 to %4");
+inline constexpr char notInRange[] = QT_TRANSLATE_NOOP("CommandLine", "%1 '%2' is not a whole number from %3 to %4");
 
-// How the program ends a line about a problem: its name, the problem, and a hint.
+// The problem, then the program's name.
+inline constexpr char seeHelp[] = QT_TRANSLATE_NOOP("CommandLine", "%1 (see %2 --help)");
+// The system's reason.
+inline constexpr char noStandardOutput[] = QT_TRANSLATE_NOOP("CommandLine", "cannot write to standard output: %1");
+
+// Why an export failed: the file, then the reason; the program's own reasons, worded
+// as the window words them.
+inline constexpr char notWritten[] = QT_TRANSLATE_NOOP("CommandLine", "cannot write %1: %2");
+inline figureexport::ExportFailure::Words reasons(const Language &language)
+{
+    return {
+        .unknownType = language.text(QT_TRANSLATE_NOOP("CommandLine", "unknown file type")),
+        .noMemory = language.text(QT_TRANSLATE_NOOP("CommandLine", "not enough memory for the picture")),
+        // The picture's side.
+        .noMemoryForSize = language.text(QT_TRANSLATE_NOOP("CommandLine", "not enough memory for a %1 × %1 picture")),
+        // The format.
+        .notDrawn = language.text(QT_TRANSLATE_NOOP("CommandLine", "the picture could not be drawn as %1")),
+        .notRegularFile = language.text(QT_TRANSLATE_NOOP("CommandLine", "not a regular file")),
+        .printerNotOpened = language.text(QT_TRANSLATE_NOOP("CommandLine", "the printer could not be opened")),
+        .pageNotTaken = language.text(QT_TRANSLATE_NOOP("CommandLine", "the printer did not take the page")),
+    };
+}
+
+// The same in every language: the program's name before a problem, and its version.
 inline const QString complaint = QStringLiteral("%1: %2");
-inline const QString seeHelp = QStringLiteral("%1 (see %2 --help)");
 inline const QString version = QStringLiteral("%1 %2\n");
-inline const QString noStandardOutput = QStringLiteral("cannot write to standard output: %1");
-
-// Why an export failed: the file, then the reason; the program's own reasons.
-inline const QString notWritten = QStringLiteral("cannot write %1: %2");
-inline const figureexport::ExportFailure::Words reasons = {
-    .unknownType = QStringLiteral("unknown file type"),
-    .noMemory = QStringLiteral("not enough memory for the picture"),
-    .noMemoryForSize = QStringLiteral("not enough memory for a %1 × %1 picture"),
-    .notDrawn = QStringLiteral("the picture could not be drawn as %1"),
-    .notRegularFile = QStringLiteral("not a regular file"),
-    .printerNotOpened = QStringLiteral("the printer could not be opened"),
-    .pageNotTaken = QStringLiteral("the printer did not take the page"),
-};
 
 } // namespace commandline

@@ -3,6 +3,7 @@
 #include "CommandLineTexts.h"
 #include "ControlCharacters.h"
 #include "FigureFile.h"
+#include "SheetFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -25,15 +27,18 @@ namespace {
 
 using namespace commandline;
 
-// Writes what the program says: its name first, on stderr, one line with control
-// characters made visible; or text to stdout, with 1 and a line on stderr where
-// stdout cannot take it.
+// Writes what the program says, in its language: its name first, on stderr, one line
+// with control characters made visible; or text to stdout, with 1 and a line on
+// stderr where stdout cannot take it.
 class Speaker {
 public:
-    explicit Speaker(const char *argv0)
+    Speaker(const char *argv0, const Language &language)
         : m_program(QFileInfo(QFile::decodeName(argv0 ? argv0 : "korvana")).fileName())
+        , m_language(language)
     {
     }
+
+    const Language &language() const { return m_language; }
 
     QString program() const { return m_program; }
 
@@ -49,12 +54,13 @@ public:
         if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
             && std::fflush(stdout) == 0)
             return 0;
-        complain(noStandardOutput.arg(QString::fromLocal8Bit(std::strerror(errno))));
+        complain(m_language.text(noStandardOutput).arg(QString::fromLocal8Bit(std::strerror(errno))));
         return 1;
     }
 
 private:
     QString m_program;
+    const Language &m_language;
 };
 
 // Qt makes a runtime folder in /tmp, with a warning, when it starts where
@@ -103,24 +109,30 @@ void dropWarnings(QtMsgType type, const QMessageLogContext &context, const QStri
         std::fprintf(stderr, "%s\n", qPrintable(forms::quoteControlCharacters(qFormatLogMessage(type, context, message))));
 }
 
-int runExport(const figureexport::FigureExport &request, const Speaker &speaker)
+// Writes a file with write, which says why it could not; 0, or 1 and one line.
+template <class Write>
+int runWriting(const QString &file, const Speaker &speaker, Write &&write)
 {
     const QtMessageHandler previous = qInstallMessageHandler(dropWarnings);
+    // The same command writes the same file, but for the date in a PDF: Qt lists the
+    // fonts it embeds in the order of a hash, which is otherwise seeded anew each run.
+    QHashSeed::setDeterministicGlobalSeed();
     // Fonts and painting need an application, but no screen.
     QByteArray programName = speaker.program().toLocal8Bit();
     QByteArray platformOption("-platform");
     QByteArray offscreen("offscreen");
     char *arguments[] = {programName.data(), platformOption.data(), offscreen.data(), nullptr};
     int count = 3;
-    const std::unique_ptr<QGuiApplication> application = makeApplication(count, arguments, request.file);
+    const std::unique_ptr<QGuiApplication> application = makeApplication(count, arguments, file);
     // The fonts are loaded before any picture is made: short of memory, the picture's
     // allocation is checked, fontconfig's is not.
     QFontDatabase::families();
 
-    const figureexport::ExportResult failure = figureexport::FigureFile::write(request);
+    const figureexport::ExportResult failure = write();
     qInstallMessageHandler(previous);
     if (failure) {
-        speaker.complain(notWritten.arg(request.file, failure->reason(reasons)));
+        const Language &language = speaker.language();
+        speaker.complain(language.text(notWritten).arg(file, failure->reason(reasons(language))));
         return 1;
     }
     return 0;
@@ -128,21 +140,26 @@ int runExport(const figureexport::FigureExport &request, const Speaker &speaker)
 
 } // namespace
 
-std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[])
+std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], Language &language)
 {
-    const Speaker speaker(argc > 0 ? argv[0] : nullptr);
+    const Speaker speaker(argc > 0 ? argv[0] : nullptr, language);
     if (std::holds_alternative<ShowHelp>(task)) {
-        // Qt words the usage line from the running application's arguments.
+        // Qt words the usage line from the running application's arguments, and its
+        // headings through the application's translators.
         const QCoreApplication application(argc, argv);
-        return speaker.print(helpText());
+        language.installInApplication();
+        return speaker.print(helpText(language));
     }
     if (std::holds_alternative<ShowVersion>(task))
         return speaker.print(version.arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
     if (const auto *refused = std::get_if<Refuse>(&task)) {
-        speaker.complain(seeHelp.arg(refused->problem, speaker.program()));
+        speaker.complain(language.text(seeHelp).arg(refused->problem, speaker.program()));
         return 2;
     }
     if (const auto *request = std::get_if<figureexport::FigureExport>(&task))
-        return runExport(*request, speaker);
+        return runWriting(request->file, speaker, [&] { return figureexport::FigureFile::write(*request); });
+    if (const auto *request = std::get_if<WriteSheet>(&task))
+        return runWriting(request->file, speaker,
+                          [&] { return sheet::SheetFile::write(request->sheet, request->file, request->paper); });
     return std::nullopt;
 }

@@ -2,8 +2,11 @@
 #include "CommandLine.h"
 #include "Korvana.h"
 #include "KorvanaIdentity.h"
+#include "Language.h"
 #include "WindowFrame.h"
 #include "WithoutWindow.h"
+
+#include <QLocale>
 
 #include <memory>
 
@@ -11,8 +14,10 @@ int main(int argc, char *argv[])
 {
     QApplication::setApplicationName(QString::fromUtf8(korvanaName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvanaVersion));
-    // --help, --version and --export need no window, and no display.
-    if (const auto status = runWithoutWindow(commandline::parse(argc, argv), argc, argv))
+    // --help, --version and --export need no window, and no display. They speak the
+    // user's language where korvana has it; the window always speaks Bulgarian.
+    commandline::Language language(QLocale::system());
+    if (const auto status = runWithoutWindow(commandline::parse(argc, argv, language), argc, argv, language))
         return *status;
 
     const auto app = forms::createApplication(argc, argv);

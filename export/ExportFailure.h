@@ -9,7 +9,7 @@ namespace figureexport {
 // Why a picture did not get where the user sent it: what failed, the file it was for
 // (none for the clipboard or a printer) and, where the system gave one, its reason in
 // its own words. Each side words it for its user: the window in Bulgarian, the
-// command line in English.
+// command line in the user's language.
 struct ExportFailure {
     enum class Kind {
         // The file's ending names no type a figure is written as.

@@ -2,8 +2,10 @@
 # function that installs the missing ones.
 
 # To build and run the program (Qt Widgets, with Qt SVG and print support for taking
-# figures out), with Qt's own texts in Bulgarian.
-build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2 qt6-translations-l10n)
+# figures out), with Qt's own texts in Bulgarian and Qt's translation tools for the
+# command line's own (CMake's LinguistTools and lrelease).
+build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2 qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools)
 
 # To run its tests: a virtual X server and a pretend user (xvfb, xdotool), screenshots
 # (imagemagick), strace, a screen reader's view (AT-SPI on a D-Bus session bus), a real
@@ -12,7 +14,8 @@ build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2
 # (weston, qt6-wayland), the desktop-file and Debian-package tools (CPack's DEB
 # generator runs file; lintian judges the package, man renders its manual page,
 # devscripts' hardening-check looks at the installed program),
-# windres for the Windows resources, clang with libFuzzer, and Google Benchmark to
+# windres for the Windows resources, Poppler's tools to read written PDFs (pages, text,
+# and pictures of their pages), clang with libFuzzer, and Google Benchmark to
 # build the benchmarks.
 test_packages=(
     xvfb xauth xdotool imagemagick libx11-dev strace
@@ -21,6 +24,7 @@ test_packages=(
     weston qt6-wayland
     desktop-file-utils appstream dpkg-dev file lintian man-db devscripts
     binutils-mingw-w64-x86-64
+    poppler-utils
     clang libclang-rt-14-dev
     libbenchmark-dev
 )

@@ -1,6 +1,8 @@
 // Reading the command line, as a pure function from the arguments to a task: no
-// application object exists here, and nothing is printed.
+// application object exists here, and nothing is printed. What is wrong is said in
+// English, or in Bulgarian for a Bulgarian user.
 #include "CommandLine.h"
+#include "Language.h"
 
 #include <QTest>
 
@@ -17,6 +19,16 @@ QString described(const commandline::Task &task)
         return QStringLiteral("version");
     if (const auto *refused = std::get_if<commandline::Refuse>(&task))
         return QStringLiteral("refused: ") + refused->problem;
+    if (const auto *sheet = std::get_if<commandline::WriteSheet>(&task)) {
+        QStringList pairs;
+        for (const auto &[a, b] : sheet->sheet.pairs)
+            pairs << QStringLiteral("%1:%2").arg(a).arg(b);
+        return QStringLiteral("sheet %1 %2 phase=%3 '%4'%5 %6")
+            .arg(sheet->file, pairs.join(','))
+            .arg(sheet->sheet.phaseDegrees)
+            .arg(sheet->sheet.title, sheet->sheet.withKey ? QStringLiteral(" key") : QString(),
+                 sheet->paper == QPageSize::Letter ? QStringLiteral("letter") : QStringLiteral("a4"));
+    }
     const auto &request = std::get<figureexport::FigureExport>(task);
     return QStringLiteral("export %1 a=%2 b=%3 size=%4 phase=%5%6")
         .arg(request.file)
@@ -39,11 +51,15 @@ private slots:
 
 void tst_CommandLine::readsTheTask_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QList<QByteArray>>("arguments");
     QTest::addColumn<QString>("task");
-    const auto row = [](const char *name, QList<QByteArray> arguments, const char *task) {
+    const auto rowIn = [](const char *locale, const char *name, QList<QByteArray> arguments, const char *task) {
         arguments.prepend("korvana");
-        QTest::newRow(name) << arguments << QString::fromUtf8(task);
+        QTest::newRow(name) << QString::fromLatin1(locale) << arguments << QString::fromUtf8(task);
+    };
+    const auto row = [&](const char *name, QList<QByteArray> arguments, const char *task) {
+        rowIn("en_GB", name, arguments, task);
     };
     row("nothing", {}, "window");
     row("--help", {"--help"}, "help");
@@ -58,7 +74,17 @@ void tst_CommandLine::readsTheTask_data()
         "refused: --phase '360' is not a whole number from 0 to 359");
     row("a negative phase", {"--export", "f.png", "-x", "1", "-y", "1", "--phase=-5"},
         "refused: --phase '-5' is not a whole number from 0 to 359");
-    row("a phase without --export", {"--phase", "30"}, "refused: --phase goes with --export");
+    row("a sheet with its key", {"--sheet", "q.PDF", "--pairs", "1:2, 19:18", "--answers", "--paper", "Letter"},
+        "sheet q.PDF 1:2,19:18 phase=90 'Фигури на Лисажу' key letter");
+    row("a sheet's own title and phase", {"--sheet", "q.pdf", "--pairs", "3:1", "--title", " Тест\n 1 ", "--phase", "0"},
+        "sheet q.pdf 3:1 phase=0 'Тест 1' a4");
+    row("a sheet's option with an export", {"--export", "f.png", "-x", "1", "-y", "2", "--answers"},
+        "refused: --answers goes with --sheet");
+    row("an export's option with a sheet", {"--sheet", "q.pdf", "--random", "3", "--dots"},
+        "refused: --dots goes with --export");
+    row("a seed for named pairs", {"--sheet", "q.pdf", "--pairs", "1:2", "--seed", "4"},
+        "refused: --seed goes with --random");
+    row("a phase without --export", {"--phase", "30"}, "refused: --phase goes with --export or --sheet");
 
     row("x below the range", {"--export", "f.png", "-x", "0", "-y", "3"},
         "refused: -x '0' is not a whole number from 1 to 19");
@@ -83,13 +109,25 @@ void tst_CommandLine::readsTheTask_data()
     row("an unknown option", {"--colour"}, "refused: Unknown option 'colour'.");
     row("a name not in UTF-8", {"--export", "\xff.png", "-x", "2", "-y", "3"},
         "refused: '\\xff.png' is not valid UTF-8: only UTF-8 names and values are taken");
+
+    // Qt's own errors as well as korvana's.
+    rowIn("bg_BG", "bg: an unknown option", {"--colour"}, "refused: Непозната опция „colour“.");
+    rowIn("bg_BG", "bg: no value", {"--export", "f.png", "-y", "3", "-x"}, "refused: Липсва стойност след „-x“.");
+    rowIn("bg_BG", "bg: a fraction", {"--export", "f.png", "-x", "2.5", "-y", "3"},
+          "refused: -x „2.5“ не е цяло число от 1 до 19");
+    rowIn("bg_BG", "bg: a size without --export", {"--size", "100"}, "refused: --size се използва само с --export");
+    rowIn("bg_BG", "bg: a stray word", {"figure.png"}, "refused: неочакван аргумент „figure.png“");
+    rowIn("bg_BG", "bg: help", {"-h"}, "help");
+    rowIn("de_DE", "a language korvana does not speak", {"--colour"}, "refused: Unknown option 'colour'.");
 }
 
 void tst_CommandLine::readsTheTask()
 {
+    QFETCH(QString, locale);
     QFETCH(QList<QByteArray>, arguments);
     QFETCH(QString, task);
-    QCOMPARE(described(commandline::parse(arguments)), task);
+    const commandline::Language language{QLocale(locale)};
+    QCOMPARE(described(commandline::parse(arguments, language)), task);
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

@@ -26,13 +26,21 @@ struct Run {
 };
 
 // korvana with the arguments, where no display can be reached, in a login session's
-// environment otherwise, with its runtime folder.
-Run korvana(const QStringList &arguments, const QString &runtime, const QStringList &wrapper = {})
+// environment otherwise, with its runtime folder; with a locale ("LANG=bg_BG.UTF-8"),
+// in that locale alone.
+Run korvana(const QStringList &arguments, const QString &runtime, const QStringList &wrapper = {},
+            const QStringList &locale = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
+    if (!locale.isEmpty()) {
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.remove(name);
+        for (const QString &setting : locale)
+            environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    }
     environment.insert("XDG_RUNTIME_DIR", runtime);
     process.setProcessEnvironment(environment);
     const QString program = qEnvironmentVariable("KORVANA");
@@ -66,6 +74,8 @@ private slots:
     void badInputIsRefusedAndWritesNothing_data();
     void badInputIsRefusedAndWritesNothing();
     void aFailedWriteLeavesTheOldFile();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
 
 private:
     Run korvana(const QStringList &arguments, const QStringList &wrapper = {}) const
@@ -304,6 +314,62 @@ void tst_WithoutWindow::aFailedWriteLeavesTheOldFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"old.png"});
     const Run missingFolder = korvana({"--export", folder.filePath("no/such/folder.png"), "-x", "2", "-y", "3"});
     QCOMPARE(missingFolder.status, 1);
+}
+
+void tst_WithoutWindow::speaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    // On stdout for the help, on stderr otherwise.
+    QTest::addColumn<QStringList>("words");
+    const QStringList help{"--help"};
+    const QStringList unknown{"--colour"};
+    const QStringList outOfRange{"--export", "FILE.png", "-x", "0", "-y", "3"};
+    const QStringList folder{"--export", "FOLDER", "-x", "2", "-y", "3"};
+    const QStringList bulgarian{"LANG=bg_BG.UTF-8"};
+    const QStringList english{"LANG=en_US.UTF-8"};
+
+    QTest::newRow("help, LANG bg") << bulgarian << help << 0
+                                   << QStringList{"Употреба: ", " [опции]", "Опции:", "Показва тази помощ и излиза.",
+                                                  "--export <ФАЙЛ>", "Фазовата разлика φ в градуси"};
+    QTest::newRow("help, LC_ALL bg over LANG C") << QStringList{"LANG=C", "LC_ALL=bg_BG.UTF-8"} << help << 0
+                                                 << QStringList{"Опции:", "Показва версията и излиза."};
+    QTest::newRow("help, C") << QStringList{"LANG=C"} << help << 0
+                             << QStringList{"Usage: ", " [options]", "Options:", "Show this help and exit.",
+                                            "--export <FILE>"};
+    QTest::newRow("help, LC_ALL en over LANG bg") << QStringList{"LANG=bg_BG.UTF-8", "LC_ALL=en_US.UTF-8"} << help << 0
+                                                  << QStringList{"Options:", "Show the version and exit."};
+    QTest::newRow("unknown option, LC_MESSAGES bg") << QStringList{"LANG=C", "LC_MESSAGES=bg_BG.UTF-8"} << unknown << 2
+                                                    << QStringList{"korvana: Непозната опция „colour“. (вижте korvana --help)"};
+    QTest::newRow("unknown option, en_US") << english << unknown << 2
+                                           << QStringList{"korvana: Unknown option 'colour'. (see korvana --help)"};
+    QTest::newRow("a of 0, bg") << bulgarian << outOfRange << 2
+                                << QStringList{"korvana: -x „0“ не е цяло число от 1 до 19 (вижте"};
+    QTest::newRow("a of 0, en_US") << english << outOfRange << 2
+                                   << QStringList{"korvana: -x '0' is not a whole number from 1 to 19 (see"};
+    QTest::newRow("a folder, bg") << bulgarian << folder << 1
+                                  << QStringList{"не може да бъде записан", "това не е обикновен файл"};
+    QTest::newRow("a folder, en_US") << english << folder << 1 << QStringList{"cannot write", "not a regular file"};
+}
+
+void tst_WithoutWindow::speaksTheUsersLanguage()
+{
+    QFETCH(QStringList, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, words);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.png")));
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FOLDER$")), folder.filePath(QStringLiteral("taken.png")));
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FILE")), folder.filePath(QStringLiteral("out")));
+    const Run run = ::korvana(arguments, m_runtime.path(), {}, locale);
+    QCOMPARE(run.status, status);
+    const QString said = status == 0 ? run.output : run.errors;
+    if (status != 0)
+        QCOMPARE(said.trimmed().count(QLatin1Char('\n')), 0);
+    for (const QString &word : words)
+        QVERIFY2(said.contains(word), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(tst_WithoutWindow)
