@@ -24,6 +24,8 @@ using figure::Phase;
 // A quiz of four rows of three; seeds short enough to note on the sheet's margin.
 constexpr int startingCount = 12;
 constexpr int largestSeed = 99999;
+// Room for a title or a row of pairs without scrolling.
+constexpr int fieldCharacters = 36;
 
 QSpinBox *spinBox(int lowest, int highest, int value, QWidget *parent)
 {
@@ -57,6 +59,8 @@ SheetDialog::SheetDialog(figure::FrequencyPair current, double phaseDegrees, QWi
     // The pairs are the user's text, never markup.
     m_problem->setTextFormat(Qt::PlainText);
     m_buttons->button(QDialogButtonBox::Ok)->setText(previewButton);
+    for (QLineEdit *field : {m_pairs, m_title})
+        field->setMinimumWidth(field->fontMetrics().averageCharWidth() * fieldCharacters);
     layOut();
 
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include "FigureFile.h"
 #include "FigurePainter.h"
 #include "KorvanaFixture.h"
+#include "KorvanaProcess.h"
 #include "ModalBox.h"
 #include "ReferencePicture.h"
 
@@ -21,10 +22,8 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QTimer>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -281,20 +280,18 @@ void tst_ExportActions::aPrintedPageCentresTheFigureUnderItsHeading()
 {
     QFETCH(QPageSize, paper);
     QFETCH(bool, landscape);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-        QSKIP("Poppler's tools (poppler-utils) are not installed");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(paper);
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setOutputFileName(m_folder.filePath(QStringLiteral("page.pdf")));
     QVERIFY(!figureexport::ExportActions::printOn(printer, closeup::FigurePainter({2, 3}), false));
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
-    QVERIFY(text.waitForFinished());
-    QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).startsWith(QStringLiteral("Фигура на Лисажу\n")));
-    const QStringList render{"-r", "40", "-png", "-singlefile", printer.outputFileName(), m_folder.filePath("page")};
-    QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"), render), 0);
+    const std::optional<Run> text = tool(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
+    if (!text)
+        QSKIP("Poppler's tools (poppler-utils) are not installed");
+    QVERIFY(text->output.startsWith(QStringLiteral("Фигура на Лисажу\n")));
+    QVERIFY(tool(QStringLiteral("pdftoppm"), {"-r", "40", "-png", "-singlefile", printer.outputFileName(),
+                                              m_folder.filePath("page")}));
     const QImage page(m_folder.filePath(QStringLiteral("page.png")));
     QVERIFY(!page.isNull());
 

@@ -1,4 +1,5 @@
 #include "KorvanaFixture.h"
+#include "KorvanaProcess.h"
 #include "ModalBox.h"
 #include "PairList.h"
 #include "SheetDialog.h"
@@ -8,13 +9,10 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using figure::FrequencyPair;
@@ -124,22 +122,17 @@ void TestSheetDialog::theCloseUpOffersAWorksheetThatPreviews()
 
 void TestSheetDialog::printingToAFileWritesQuizAndKey()
 {
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (pdfinfo.isEmpty())
-        QSKIP("pdfinfo (poppler-utils) is not installed");
     QTemporaryDir folder;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("sheet.pdf")));
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    const sheet::Worksheet sheet{.pairs = {{1, 2}, {2, 3}}, .withKey = true};
-    QVERIFY(!sheet::SheetPrinting::printOn(printer, sheet));
-    QProcess info;
-    info.start(pdfinfo, {printer.outputFileName()});
-    QVERIFY(info.waitForFinished());
-    const QString said = QString::fromUtf8(info.readAllStandardOutput());
-    QVERIFY2(said.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(said));
-    QVERIFY2(said.contains(QStringLiteral("(letter)")), qPrintable(said));
+    QVERIFY(!sheet::SheetPrinting::printOn(printer, {.pairs = {{1, 2}, {2, 3}}, .withKey = true}));
+    const std::optional<Run> info = tool(QStringLiteral("pdfinfo"), {printer.outputFileName()});
+    if (!info)
+        QSKIP("pdfinfo (poppler-utils) is not installed");
+    QVERIFY2(info->output.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info->output));
+    QVERIFY2(info->output.contains(QStringLiteral("(letter)")), qPrintable(info->output));
 }
 
 QTEST_MAIN(TestSheetDialog)

@@ -1,10 +1,12 @@
 // Worksheets from the command line, read back as a teacher's printer and a student
 // would see them: pages, words and pictures of the pages, through Poppler's tools.
+#include "KorvanaProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,36 +20,11 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QString errors;
-    QByteArray output;
-};
-
-Run run(const QString &program, const QStringList &arguments)
+// One of Poppler's tools on a file: what it printed, empty where it is missing.
+QString poppler(const QString &name, const QStringList &arguments)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-        environment.remove(name);
-    environment.insert("LANG", "C.UTF-8");
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, QStringLiteral("did not finish"), {}};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()), process.readAllStandardOutput()};
-}
-
-Run korvana(const QStringList &arguments)
-{
-    return run(qEnvironmentVariable("KORVANA"), arguments);
-}
-
-// One of Poppler's tools on a file, or an empty answer where it is missing.
-QByteArray poppler(const QString &tool, const QStringList &arguments)
-{
-    const QString program = QStandardPaths::findExecutable(tool);
-    return program.isEmpty() ? QByteArray() : run(program, arguments).output;
+    const std::optional<Run> run = tool(name, arguments);
+    return run ? run->output : QString();
 }
 
 // What a student reads off figure a:b at a phase, worked out here from the curve
@@ -77,36 +54,29 @@ Model model(int a, int b, double phaseDegrees = 90)
     return {distinct(top) + distinct(side), QStringLiteral("%1 : %2").arg(b / common).arg(a / common)};
 }
 
-// The connected parts of the pixels that pass, within a rectangle, by their bounds.
+// The connected parts of the pixels that pass within a rectangle, by their bounds.
 template <class Passes>
 std::vector<QRect> parts(const QImage &image, const QRect &within, Passes passes)
 {
     const QRect area = within & image.rect();
-    std::vector<bool> seen(std::size_t(image.width() * image.height()));
+    QSet<std::pair<int, int>> seen;
     std::vector<QRect> found;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (seen[std::size_t(y * image.width() + x)] || !passes(qGray(image.pixel(x, y))))
-                continue;
-            QRect bounds(x, y, 1, 1);
             std::vector<QPoint> open{{x, y}};
-            seen[std::size_t(y * image.width() + x)] = true;
+            QRect bounds;
             while (!open.empty()) {
                 const QPoint p = open.back();
                 open.pop_back();
+                if (!area.contains(p) || seen.contains({p.x(), p.y()}) || !passes(qGray(image.pixel(p))))
+                    continue;
+                seen.insert({p.x(), p.y()});
                 bounds |= QRect(p, QSize(1, 1));
-                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                    const QPoint next = p + step;
-                    if (!area.contains(next) || seen[std::size_t(next.y() * image.width() + next.x())]
-                        || !passes(qGray(image.pixel(next))))
-                        continue;
-                    seen[std::size_t(next.y() * image.width() + next.x())] = true;
-                    open.push_back(next);
-                }
+                open.insert(open.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
             }
-            found.push_back(bounds);
+            if (!bounds.isNull())
+                found.push_back(bounds);
         }
-    }
     return found;
 }
 
@@ -116,7 +86,6 @@ class tst_SheetFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
     void quizHidesWhatTheKeyTells_data();
     void quizHidesWhatTheKeyTells();
     void figuresAndMarksOnThePages();
@@ -126,14 +95,10 @@ private slots:
 
 private:
     QTemporaryDir m_folder;
+    QTemporaryDir m_runtime;
+    Run korvana(const QStringList &arguments) const { return ::korvana(arguments, m_runtime.path()); }
     QString path(const QString &name) const { return m_folder.filePath(name); }
 };
-
-void tst_SheetFile::init()
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("Poppler's tools (poppler-utils) are not installed");
-}
 
 void tst_SheetFile::quizHidesWhatTheKeyTells_data()
 {
@@ -150,19 +115,22 @@ void tst_SheetFile::quizHidesWhatTheKeyTells()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, pages);
+    for (const char *tool : {"pdfinfo", "pdftotext"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            QSKIP("Poppler's tools (poppler-utils) are not installed");
     const QString file = path(QStringLiteral("sheet.pdf"));
     const Run made = korvana(QStringList{"--sheet", file} + options);
     QCOMPARE(made.errors, QString());
     QCOMPARE(made.status, 0);
 
-    const QString info = QString::fromUtf8(poppler("pdfinfo", {file}));
+    const QString info = poppler("pdfinfo", {file});
     QVERIFY2(info.contains(QRegularExpression("Pages:\\s+" + pages.section(' ', 0, 0) + "\\n")), qPrintable(info));
     QVERIFY2(info.contains("(" + pages.section(' ', 1) + ")"), qPrintable(info));
     const int title = int(options.indexOf("--title"));
     const QString expectedTitle = title >= 0 ? options[title + 1] : QStringLiteral("Фигури на Лисажу");
     QVERIFY2(info.contains(QRegularExpression("Title:\\s+" + expectedTitle)), qPrintable(info));
 
-    const QString quiz = QString::fromUtf8(poppler("pdftotext", {"-f", "1", "-l", "1", file, "-"}));
+    const QString quiz = poppler("pdftotext", {"-f", "1", "-l", "1", file, "-"});
     QVERIFY(quiz.contains(expectedTitle));
     // Each figure numbered, none answered.
     const int pairsAt = int(options.indexOf("--pairs"));
@@ -175,7 +143,7 @@ void tst_SheetFile::quizHidesWhatTheKeyTells()
         return;
 
     // The key answers each figure, as the model reads it.
-    const QString key = QString::fromUtf8(poppler("pdftotext", {"-f", "2", "-l", "2", file, "-"}));
+    const QString key = poppler("pdftotext", {"-f", "2", "-l", "2", file, "-"});
     std::map<int, QString> answers;
     QRegularExpression answer(QStringLiteral("(\\d+)\\.\\s+b : a = (\\d+ : \\d+)"));
     for (const QRegularExpressionMatch &match : answer.globalMatch(key))

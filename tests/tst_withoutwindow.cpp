@@ -1,6 +1,8 @@
 // korvana's command line end to end, as a teacher's script would run it: without a
 // display, every export format, and every kind of bad input refused with nothing
 // written.
+#include "KorvanaProcess.h"
+
 #include <QFile>
 #include <QImage>
 #include <QLineF>
@@ -18,41 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Run {
-    int status;
-    QString errors;
-    QString output;
-};
-
-// korvana with the arguments, where no display can be reached, in a login session's
-// environment otherwise, with its runtime folder; with a locale ("LANG=bg_BG.UTF-8"),
-// in that locale alone.
-Run korvana(const QStringList &arguments, const QString &runtime, const QStringList &wrapper = {},
-            const QStringList &locale = {})
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    if (!locale.isEmpty()) {
-        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-            environment.remove(name);
-        for (const QString &setting : locale)
-            environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
-    }
-    environment.insert("XDG_RUNTIME_DIR", runtime);
-    process.setProcessEnvironment(environment);
-    const QString program = qEnvironmentVariable("KORVANA");
-    if (wrapper.isEmpty())
-        process.start(program, arguments);
-    else
-        process.start(wrapper.first(), wrapper.mid(1) + QStringList{program} + arguments);
-    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, QStringLiteral("did not finish"), {}};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
-            QString::fromLocal8Bit(process.readAllStandardOutput())};
-}
 
 bool isInk(QRgb pixel)
 {
