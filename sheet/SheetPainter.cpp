@@ -90,7 +90,7 @@ void SheetPainter::paintPage(QPainter &painter, bool key) const
 
 void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool key, double millimetre) const
 {
-    const QString title = key ? keyTitle.arg(m_sheet.title) : m_sheet.title;
+    const QString title = !key ? m_sheet.title : m_sheet.title.isEmpty() ? keyAlone : keyTitle.arg(m_sheet.title);
     QStringList lines;
     if (!key)
         lines << studentLine << task;

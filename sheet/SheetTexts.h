@@ -6,8 +6,9 @@ namespace sheet {
 
 // On the sheet itself.
 inline const QString defaultTitle = QStringLiteral("Фигури на Лисажу");
-// The key's title: the sheet's, then this.
+// The key's title: the sheet's, then this; alone where the sheet has none.
 inline const QString keyTitle = QStringLiteral("%1 — отговори");
+inline const QString keyAlone = QStringLiteral("Отговори");
 inline const QString studentLine = QStringLiteral("Име: ______________________________   Клас: ________");
 inline const QString task = QStringLiteral("Запишете отношението b : a за всяка фигура, като преброите допиранията ѝ до горната и до страничната страна.");
 // The phase, where it is not 90°.
@@ -24,6 +25,7 @@ inline const QString countLabel = QStringLiteral("&Брой:");
 inline const QString seedLabel = QStringLiteral("&Зародиш:");
 inline const QString seedHint = QStringLiteral("Един и същ зародиш дава едни и същи фигури");
 inline const QString chosenChoice = QStringLiteral("&Избрани двойки a:b");
+inline const QString pairsName = QStringLiteral("Двойки a:b");
 inline const QString pairsHint = QStringLiteral("Например 1:2, 2:3, 3:4 — от 1 до %1 двойки, честоти от %2 до %3");
 inline const QString phaseLabel = QStringLiteral("&Фазова разлика:");
 inline const QString titleLabel = QStringLiteral("&Заглавие:");
