@@ -14,8 +14,6 @@
 #include <QFile>
 #include <QStringList>
 
-#include <QRandomGenerator>
-
 #include <limits>
 #include <optional>
 
@@ -132,7 +130,7 @@ QString spelledAs(const QStringList &arguments, const QCommandLineOption &option
 }
 
 // The phase asked for, or nothing where it is not a whole number of degrees in range.
-std::optional<int> phaseOf(const QCommandLineParser &parser, const Options &options, const QStringList &)
+std::optional<int> phaseOf(const QCommandLineParser &parser, const Options &options)
 {
     return wholeNumber(parser.value(options.phase), Phase::lowestDegrees, Phase::highestDegrees);
 }
@@ -174,21 +172,22 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
                           .arg(spelledAs(arguments, options.size), sizeText, QString::number(ExportLimits::smallestSide),
                                QString::number(ExportLimits::largestSide))};
     request.size = *size;
-    const std::optional<int> phase = phaseOf(parser, options, arguments);
+    const std::optional<int> phase = phaseOf(parser, options);
     if (!phase)
         return phaseRefused(parser, options, arguments, language);
     request.phaseDegrees = *phase;
     return request;
 }
 
-// The figures a sheet asks for, by name or at random, or what is wrong with them.
-std::variant<std::vector<figure::FrequencyPair>, Refuse> sheetPairs(const QCommandLineParser &parser,
-                                                                   const Options &options,
-                                                                   const QStringList &arguments,
-                                                                   const Language &language)
+// The figures a sheet asks for, by name or at random, put into request; or what is
+// wrong with them.
+std::optional<Refuse> sheetPairs(WriteSheet &request, const QCommandLineParser &parser, const Options &options,
+                                 const QStringList &arguments, const Language &language)
 {
     const QString most = QString::number(sheet::Worksheet::mostFigures);
-    if (parser.isSet(options.pairs) == parser.isSet(options.random))
+    if (parser.isSet(options.pairs) && parser.isSet(options.random))
+        return Refuse{language.text(pairsAndRandom)};
+    if (!parser.isSet(options.pairs) && !parser.isSet(options.random))
         return Refuse{language.text(pairsOrRandom)};
     if (parser.isSet(options.seed) && !parser.isSet(options.random))
         return Refuse{language.text(onlyWithRandom).arg(spelledAs(arguments, options.seed))};
@@ -201,7 +200,8 @@ std::variant<std::vector<figure::FrequencyPair>, Refuse> sheetPairs(const QComma
         const int count = int(named.pairs.size());
         if (count < sheet::Worksheet::fewestFigures || count > sheet::Worksheet::mostFigures)
             return Refuse{language.text(pairCount).arg(QString::number(count), most)};
-        return named.pairs;
+        request.sheet.pairs = named.pairs;
+        return std::nullopt;
     }
     const QString countText = parser.value(options.random);
     const std::optional<int> count =
@@ -210,18 +210,20 @@ std::variant<std::vector<figure::FrequencyPair>, Refuse> sheetPairs(const QComma
         return Refuse{language.text(notInRange)
                           .arg(spelledAs(arguments, options.random), countText,
                                QString::number(sheet::Worksheet::fewestFigures), most)};
-    std::uint32_t seed = QRandomGenerator::global()->generate();
+    request.randomCount = *count;
     if (parser.isSet(options.seed)) {
         bool isNumber = false;
         const QString seedText = parser.value(options.seed);
-        seed = seedText.toUInt(&isNumber);
-        // toUInt takes "-1" for the largest number; a seed is written without a sign.
-        if (!isNumber || seedText.startsWith(QLatin1Char('-')) || seedText.startsWith(QLatin1Char('+')))
+        const std::uint32_t seed = seedText.toUInt(&isNumber);
+        // Read as the other numbers are, but never with a minus sign, which toUInt
+        // would take for a count down from the largest number.
+        if (!isNumber || seedText.trimmed().startsWith(QLatin1Char('-')))
             return Refuse{language.text(notInRange)
                               .arg(spelledAs(arguments, options.seed), seedText, QStringLiteral("0"),
                                    QString::number(std::numeric_limits<std::uint32_t>::max()))};
+        request.sheet.seed = seed;
     }
-    return sheet::pairlist::random(*count, seed);
+    return std::nullopt;
 }
 
 // The worksheet the options ask for, or what is wrong with them.
@@ -231,17 +233,15 @@ Task sheetTask(const QCommandLineParser &parser, const Options &options, const Q
     WriteSheet request{.file = parser.value(options.sheet)};
     if (figureexport::formatOfFile(request.file) != figureexport::FigureFormat::Pdf)
         return Refuse{language.text(sheetNotPdf).arg(request.file)};
-    auto pairs = sheetPairs(parser, options, arguments, language);
-    if (const auto *refused = std::get_if<Refuse>(&pairs))
+    if (const std::optional<Refuse> refused = sheetPairs(request, parser, options, arguments, language))
         return *refused;
-    request.sheet.pairs = std::get<std::vector<figure::FrequencyPair>>(std::move(pairs));
-    const std::optional<int> phase = phaseOf(parser, options, arguments);
+    const std::optional<int> phase = phaseOf(parser, options);
     if (!phase)
         return phaseRefused(parser, options, arguments, language);
     request.sheet.phaseDegrees = *phase;
-    request.sheet.title = parser.value(options.title).simplified();
+    request.sheet.title = sheet::titleFrom(parser.value(options.title));
     request.sheet.withKey = parser.isSet(options.answers);
-    const QString paper = parser.value(options.paper).toLower();
+    const QString paper = parser.value(options.paper).trimmed().toLower();
     if (paper != Options::a4 && paper != Options::letter)
         return Refuse{language.text(unknownPaper).arg(parser.value(options.paper))};
     request.paper = paper == Options::letter ? QPageSize::Letter : QPageSize::A4;

@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace commandline {
@@ -20,10 +21,13 @@ struct ShowVersion {};
 struct Refuse {
     QString problem;
 };
-// A worksheet to be written to a PDF file on paper of the size named.
+// A worksheet to be written to a PDF file on paper of the size named: its figures
+// named, or so many drawn at random from its seed, or from a new one when it is
+// written.
 struct WriteSheet {
     QString file;
     sheet::Worksheet sheet;
+    std::optional<int> randomCount;
     QPageSize::PageSizeId paper = QPageSize::A4;
 };
 using Task = std::variant<OpenWindow, ShowHelp, ShowVersion, figureexport::FigureExport, WriteSheet, Refuse>;

@@ -67,6 +67,7 @@ inline constexpr char exportOrSheet[] = QT_TRANSLATE_NOOP("CommandLine", "--expo
 inline constexpr char sheetNotPdf[] =
     QT_TRANSLATE_NOOP("CommandLine", "a worksheet is written as a PDF: '%1' does not end in .pdf");
 inline constexpr char pairsOrRandom[] = QT_TRANSLATE_NOOP("CommandLine", "--sheet needs either --pairs or --random");
+inline constexpr char pairsAndRandom[] = QT_TRANSLATE_NOOP("CommandLine", "--pairs and --random do not go together");
 // The item, the lowest and the highest frequency.
 inline constexpr char notAPair[] =
     QT_TRANSLATE_NOOP("CommandLine", "--pairs: '%1' is not a:b with whole frequencies from %2 to %3");

@@ -3,6 +3,7 @@
 #include "CommandLineTexts.h"
 #include "ControlCharacters.h"
 #include "FigureFile.h"
+#include "PairList.h"
 #include "SheetFile.h"
 
 #include <QCoreApplication>
@@ -138,6 +139,14 @@ int runWriting(const QString &file, const Speaker &speaker, Write &&write)
     return 0;
 }
 
+figureexport::ExportResult writeSheet(const WriteSheet &request)
+{
+    const sheet::Worksheet sheet = request.randomCount
+                                       ? sheet::pairlist::withRandomPairs(request.sheet, *request.randomCount)
+                                       : request.sheet;
+    return sheet::SheetFile::write(sheet, request.file, sheet::SheetFile::portrait(request.paper));
+}
+
 } // namespace
 
 std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], Language &language)
@@ -160,6 +169,6 @@ std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], La
         return runWriting(request->file, speaker, [&] { return figureexport::FigureFile::write(*request); });
     if (const auto *request = std::get_if<WriteSheet>(&task))
         return runWriting(request->file, speaker,
-                          [&] { return sheet::SheetFile::write(request->sheet, request->file, request->paper); });
+                          [&] { return writeSheet(*request); });
     return std::nullopt;
 }

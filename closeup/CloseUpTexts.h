@@ -46,7 +46,8 @@ inline const QString dotsOnlyAtWindowPhase =
 inline const QString frequenciesFormat = QStringLiteral("Честоти: a = %1 (X), b = %2 (Y)");
 // Added to the frequencies where the phase is not the window's 90°.
 inline const QString phaseFormat = QStringLiteral(", φ = %1°");
-inline const QString touchesFormat = QStringLiteral("Допирания: горе %1, отстрани %2");
+inline const QString touchesFormat = QStringLiteral("Допирания: %1");
+inline const QString touchCountsFormat = QStringLiteral("горе %1, отстрани %2");
 inline const QString readingFormat = QStringLiteral("b : a = %1 : %2");
 // The touches, then the reading.
 inline const QString countsFormat = QStringLiteral("%1 → %2");

@@ -39,9 +39,14 @@ QString frequenciesLine(figure::FrequencyPair frequencies, double phaseDegrees)
     return line + phaseFormat.arg(degreesText(phaseDegrees));
 }
 
+QString touchCounts(const figure::TouchPoints &touches)
+{
+    return touchCountsFormat.arg(writtenCount(touches.topHalves()), writtenCount(touches.sideHalves()));
+}
+
 QString touchesLine(const figure::TouchPoints &touches)
 {
-    return touchesFormat.arg(writtenCount(touches.topHalves()), writtenCount(touches.sideHalves()));
+    return touchesFormat.arg(touchCounts(touches));
 }
 
 QString readingLine(const figure::TouchPoints &touches)

@@ -18,8 +18,10 @@ QString frequenciesLine(figure::FrequencyPair frequencies, double phaseDegrees =
 // A phase as it is written: whole degrees, 0 to 359.
 QString degreesText(double phaseDegrees);
 QString countsLine(const figure::TouchPoints &touches);
-// Its two parts: "Допирания: горе 1½, отстрани 1" and "b : a = 3 : 2".
+// Its two parts: "Допирания: горе 1½, отстрани 1" and "b : a = 3 : 2"; the counts
+// alone, "горе 1½, отстрани 1", where there is no room to name them.
 QString touchesLine(const figure::TouchPoints &touches);
+QString touchCounts(const figure::TouchPoints &touches);
 QString readingLine(const figure::TouchPoints &touches);
 
 // "Фигура на Лисажу за a = 2 и b = 3; допирания: горе 1 и половина, отстрани 1": the

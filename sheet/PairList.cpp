@@ -88,4 +88,12 @@ std::vector<figure::FrequencyPair> random(int count, std::uint32_t seed)
     return pool;
 }
 
+Worksheet withRandomPairs(Worksheet sheet, int count)
+{
+    if (!sheet.seed)
+        sheet.seed = QRandomGenerator::global()->bounded(Worksheet::proposedSeeds);
+    sheet.pairs = random(count, *sheet.seed);
+    return sheet;
+}
+
 } // namespace sheet::pairlist

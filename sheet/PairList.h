@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Frequencies.h"
+#include "Worksheet.h"
 
 #include <QString>
 #include <QStringView>
@@ -25,8 +26,11 @@ Parsed parse(QStringView text);
 QString text(const std::vector<figure::FrequencyPair> &pairs);
 
 // count different figures, each a ratio in lowest terms, so that no two on a sheet
-// are the same figure drawn twice over; the simpler figures first (see there).
+// are the same figure drawn twice over, from the simplest figures that leave a choice.
 std::vector<figure::FrequencyPair> random(int count, std::uint32_t seed);
+// The sheet with count random figures drawn from its seed, or from a new one that it
+// then keeps.
+Worksheet withRandomPairs(Worksheet sheet, int count);
 
 } // namespace pairlist
 

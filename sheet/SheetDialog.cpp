@@ -21,9 +21,9 @@ namespace {
 using figure::Frequencies;
 using figure::Phase;
 
-// A quiz of four rows of three; seeds short enough to note on the sheet's margin.
+// A quiz of four rows of three.
 constexpr int startingCount = 12;
-constexpr int largestSeed = 99999;
+constexpr int largestSeed = int(Worksheet::proposedSeeds) - 1;
 // Room for a title or a row of pairs without scrolling.
 constexpr int fieldCharacters = 36;
 
@@ -52,7 +52,8 @@ SheetDialog::SheetDialog(figure::FrequencyPair current, double phaseDegrees, QWi
 {
     setWindowTitle(dialogTitle);
     m_random->setChecked(true);
-    m_withKey->setChecked(true);
+    // The key is asked for, never printed for a class by chance.
+    m_withKey->setChecked(false);
     m_seed->setToolTip(seedHint);
     // The pairs' field stands under its choice, with no label of its own.
     m_pairs->setAccessibleName(pairsName);
@@ -60,6 +61,7 @@ SheetDialog::SheetDialog(figure::FrequencyPair current, double phaseDegrees, QWi
     m_phase->setSuffix(QStringLiteral("°"));
     // The pairs are the user's text, never markup.
     m_problem->setTextFormat(Qt::PlainText);
+    m_problem->setWordWrap(true);
     m_buttons->button(QDialogButtonBox::Ok)->setText(previewButton);
     for (QLineEdit *field : {m_pairs, m_title})
         field->setMinimumWidth(field->fontMetrics().averageCharWidth() * fieldCharacters);
@@ -93,11 +95,11 @@ void SheetDialog::layOut()
 
 std::optional<Worksheet> SheetDialog::worksheet() const
 {
-    Worksheet sheet{.phaseDegrees = double(m_phase->value()), .title = m_title->text().simplified(),
+    Worksheet sheet{.phaseDegrees = double(m_phase->value()), .title = titleFrom(m_title->text()),
                     .withKey = m_withKey->isChecked()};
     if (m_random->isChecked()) {
-        sheet.pairs = pairlist::random(m_count->value(), std::uint32_t(m_seed->value()));
-        return sheet;
+        sheet.seed = std::uint32_t(m_seed->value());
+        return pairlist::withRandomPairs(sheet, m_count->value());
     }
     sheet.pairs = pairlist::parse(m_pairs->text()).pairs;
     if (sheet.pairs.empty() || int(sheet.pairs.size()) > Worksheet::mostFigures)
@@ -111,7 +113,9 @@ void SheetDialog::check()
     if (m_chosen->isChecked()) {
         const pairlist::Parsed parsed = pairlist::parse(m_pairs->text());
         if (!parsed.wrongItem.isEmpty())
-            problem = notAPair.arg(parsed.wrongItem).arg(Frequencies::lowest).arg(Frequencies::highest);
+            // Filled in one call: the item is the user's, and a % in it is no place marker.
+            problem = notAPair.arg(parsed.wrongItem, QString::number(Frequencies::lowest),
+                                   QString::number(Frequencies::highest));
         else if (parsed.pairs.empty())
             problem = noPairs;
         else if (int(parsed.pairs.size()) > Worksheet::mostFigures)

@@ -3,24 +3,24 @@
 #include "FigureFile.h"
 #include "SheetPainter.h"
 
-#include <QPageLayout>
-
 namespace sheet {
 
 namespace {
 
-// Printer-like margins round the page, and the resolution of Qt's high-resolution
-// printing, in which the page is laid out.
 constexpr double marginMillimetres = 15;
-constexpr int resolution = 1200;
 
 } // namespace
 
-figureexport::ExportResult SheetFile::write(const Worksheet &sheet, const QString &path, QPageSize::PageSizeId paper)
+QPageLayout SheetFile::portrait(QPageSize::PageSizeId paper)
 {
-    const QPageLayout layout(QPageSize(paper), QPageLayout::Portrait,
-                             QMarginsF(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres),
-                             QPageLayout::Millimeter);
+    return {QPageSize(paper), QPageLayout::Portrait,
+            QMarginsF(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres),
+            QPageLayout::Millimeter};
+}
+
+figureexport::ExportResult SheetFile::write(const Worksheet &sheet, const QString &path, const QPageLayout &layout,
+                                            int resolution)
+{
     return figureexport::FigureFile::writePdf(path, sheet.title, layout, resolution,
                                               [&](QPainter &painter, QPagedPaintDevice &pages) {
                                                   // Made here, where want of memory is a failure told.

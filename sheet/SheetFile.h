@@ -3,17 +3,24 @@
 #include "ExportFailure.h"
 #include "Worksheet.h"
 
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
 namespace sheet {
 
-// Writes a worksheet as a PDF, portrait on paper of the size given, all or nothing
-// like every file of the program: made in memory, then put on the disk whole.
+// Writes a worksheet as a PDF in a page layout, all or nothing like every file of the
+// program: made in memory, then put on the disk whole.
 class SheetFile {
 public:
-    static figureexport::ExportResult write(const Worksheet &sheet, const QString &path,
-                                            QPageSize::PageSizeId paper = QPageSize::A4);
+    // Qt's high-resolution printing, in which a page is laid out unless a printer says
+    // otherwise.
+    static constexpr int resolution = 1200;
+
+    // Portrait on the paper, with a printer's margins.
+    static QPageLayout portrait(QPageSize::PageSizeId paper);
+    static figureexport::ExportResult write(const Worksheet &sheet, const QString &path, const QPageLayout &layout,
+                                            int resolution = SheetFile::resolution);
 };
 
 } // namespace sheet

@@ -1,14 +1,13 @@
 #include "SheetLayout.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace sheet {
 
 namespace {
 
-// Heights in millimetres: the heading's title, name line, task and phase, and a gap.
-constexpr double headingMillimetres = 34;
-// A line of words under a figure: an eighth of its cell's width, readable at the least,
+// A line of words under a figure: 13 % of its cell's width, readable at the least,
 // and no larger than body text.
 constexpr double lineShareOfCell = 0.13;
 constexpr double smallestLineMillimetres = 4.5;
@@ -22,8 +21,8 @@ int rowsFor(int figures, int columns)
 
 } // namespace
 
-SheetLayout::SheetLayout(const QRectF &page, int figures, double millimetre)
-    : m_heading(page.left(), page.top(), page.width(), headingMillimetres * millimetre)
+SheetLayout::SheetLayout(const QRectF &page, int figures, double headingHeight, double millimetre)
+    : m_heading(page.left(), page.top(), page.width(), headingHeight)
     , m_grid(page.left(), m_heading.bottom(), page.width(), page.height() - m_heading.height())
 {
     figures = std::max(figures, 1);
@@ -31,18 +30,21 @@ SheetLayout::SheetLayout(const QRectF &page, int figures, double millimetre)
         return std::clamp(cellWidth * lineShareOfCell, smallestLineMillimetres * millimetre,
                           largestLineMillimetres * millimetre);
     };
+    // On a page too small for any, the grid that comes closest, its figures of no size.
+    double best = std::numeric_limits<double>::lowest();
     for (int columns = 1; columns <= figures; ++columns) {
         const int rows = rowsFor(figures, columns);
         const double cellWidth = m_grid.width() / columns;
         const double line = lineFor(cellWidth);
         const double side = std::min(cellWidth, m_grid.height() / rows - linesUnderFigure * line);
-        if (side > m_side) {
-            m_side = side;
+        if (side > best) {
+            best = side;
             m_columns = columns;
             m_rows = rows;
             m_lineHeight = line;
         }
     }
+    m_side = std::max(best, 0.0);
 }
 
 QRectF SheetLayout::cell(int i) const

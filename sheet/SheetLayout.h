@@ -9,12 +9,11 @@ namespace sheet {
 // under it. The quiz and its key share it, so that answer n sits where figure n did.
 class SheetLayout {
 public:
-    // page in the device's units, of which millimetre make a millimetre.
-    SheetLayout(const QRectF &page, int figures, double millimetre);
+    // page in the device's units, of which millimetre make a millimetre, its heading
+    // headingHeight high.
+    SheetLayout(const QRectF &page, int figures, double headingHeight, double millimetre);
 
     QRectF heading() const { return m_heading; }
-    int columns() const { return m_columns; }
-    int rows() const { return m_rows; }
     // Figure i's square, and the two lines under it.
     QRectF figure(int i) const;
     QRectF words(int i) const;

@@ -17,15 +17,23 @@ namespace sheet {
 namespace {
 
 constexpr double millimetresPerInch = 25.4;
-// Text heights in millimetres: the title, then the lines under it.
+// The heading, in millimetres: a title, then up to three lines (a name line or what
+// the key shows, the task, the phase), each type size with the height of its line.
 constexpr double titleMillimetres = 6;
-constexpr double headingLineMillimetres = 3.6;
+constexpr double titleLineMillimetres = 8;
 constexpr double headingGapMillimetres = 3;
-// The heading's lines stand apart by a third of their height.
-constexpr double headingLineSpacing = 1.3;
+constexpr double headingTypeMillimetres = 3.6;
+constexpr double headingLineMillimetres = 6;
+constexpr int headingLines = 3;
+constexpr double headingMillimetres =
+    titleLineMillimetres + headingGapMillimetres + headingLines * headingLineMillimetres + headingGapMillimetres;
 // The words under a figure fill this share of their line, and of its width.
 constexpr double wordsShareOfLine = 0.72;
-constexpr double wordsShareOfWidth = 0.96;
+constexpr double wordsShareOfWidth = 0.86;
+// On the quiz, the line to write on is a little longer than the words above it, and
+// stands low in its own line, leaving room above it for the hand.
+constexpr double answerLineShare = 1.2;
+constexpr double writingLineShare = 0.85;
 
 QFont sizedFont(const QFont &base, double pixels)
 {
@@ -40,11 +48,11 @@ QFont bold(QFont font)
     return font;
 }
 
-// The font at pixels high, smaller where text would be wider than room.
-QFont fitted(const QFont &base, double pixels, const QString &text, double room)
+// The font at pixels high on the device, smaller where text would be wider than room.
+QFont fitted(const QFont &base, double pixels, const QString &text, double room, QPaintDevice *device)
 {
     QFont font = sizedFont(base, pixels);
-    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    const double width = QFontMetricsF(font, device).horizontalAdvance(text);
     return width > room ? sizedFont(base, pixels * room / width) : font;
 }
 
@@ -75,15 +83,19 @@ void SheetPainter::paintPage(QPainter &painter, bool key) const
 {
     const QRectF page = painter.viewport();
     const double millimetre = painter.device()->logicalDpiY() / millimetresPerInch;
-    const SheetLayout layout(page, int(m_figures.size()), millimetre);
+    const SheetLayout layout(page, int(m_figures.size()), headingMillimetres * millimetre, millimetre);
     painter.save();
     painter.fillRect(page, closeup::FigurePalette::paper);
+    painter.setPen(closeup::FigurePalette::caption);
     paintHeading(painter, layout.heading(), key, millimetre);
     for (int i = 0; i < int(m_figures.size()); ++i) {
         closeup::FigurePainter figure = m_figures[std::size_t(i)];
         figure.setTouchesMarked(key);
         figure.paint(painter, layout.figure(i), false);
-        paintWords(painter, layout, i, key);
+        if (key)
+            paintAnswer(painter, layout, i);
+        else
+            paintAnswerLine(painter, layout, i);
     }
     painter.restore();
 }
@@ -91,41 +103,67 @@ void SheetPainter::paintPage(QPainter &painter, bool key) const
 void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool key, double millimetre) const
 {
     const QString title = !key ? m_sheet.title : m_sheet.title.isEmpty() ? keyAlone : keyTitle.arg(m_sheet.title);
-    QStringList lines;
-    if (!key)
-        lines << studentLine << task;
+    QStringList lines = key ? QStringList{keyExplained} : QStringList{studentLine, task};
     if (!figure::Phase::isWindow(m_sheet.phaseDegrees))
         lines << phaseLine.arg(closeup::degreesText(m_sheet.phaseDegrees));
 
-    painter.setPen(closeup::FigurePalette::caption);
+    QPaintDevice *device = painter.device();
     const QFont base = painter.font();
-    painter.setFont(fitted(bold(base), titleMillimetres * millimetre, title, heading.width()));
-    QRectF line(heading.left(), heading.top(), heading.width(), QFontMetricsF(painter.font()).lineSpacing());
+    QRectF line(heading.left(), heading.top(), heading.width(), titleLineMillimetres * millimetre);
+    if (m_sheet.seed) {
+        // In a corner, where the title leaves room: a teacher's note more than a heading.
+        const QString variant = variantText.arg(*m_sheet.seed);
+        painter.setFont(sizedFont(base, headingTypeMillimetres * millimetre));
+        painter.drawText(line, Qt::AlignRight | Qt::AlignTop, variant);
+        line.adjust(0, 0, -2 * QFontMetricsF(painter.font(), device).horizontalAdvance(variant), 0);
+        line.moveLeft(heading.left() + (heading.width() - line.width()) / 2);
+    }
+    painter.setFont(fitted(bold(base), titleMillimetres * millimetre, title, line.width(), device));
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, title);
-    line.moveTop(line.bottom() + headingGapMillimetres * millimetre);
+    line = QRectF(heading.left(), line.bottom() + headingGapMillimetres * millimetre, heading.width(),
+                  headingLineMillimetres * millimetre);
     for (const QString &text : std::as_const(lines)) {
-        painter.setFont(fitted(base, headingLineMillimetres * millimetre, text, heading.width()));
-        line.setHeight(QFontMetricsF(painter.font()).lineSpacing() * headingLineSpacing);
+        painter.setFont(fitted(base, headingTypeMillimetres * millimetre, text, heading.width(), device));
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
         line.moveTop(line.bottom());
     }
     painter.setFont(base);
 }
 
-void SheetPainter::paintWords(QPainter &painter, const SheetLayout &layout, int i, bool key) const
+void SheetPainter::paintAnswer(QPainter &painter, const SheetLayout &layout, int i) const
 {
-    const closeup::FigurePainter &figure = m_figures[std::size_t(i)];
-    const QString first = numbered.arg(i + 1).arg(key ? closeup::readingLine(figure.touches()) : answerBlank);
-    const QStringList lines = key ? QStringList{first, closeup::touchesLine(figure.touches())} : QStringList{first};
+    const figure::TouchPoints &touches = m_figures[std::size_t(i)].touches();
     const QFont base = painter.font();
     QRectF line = layout.words(i);
     const double room = line.width() * wordsShareOfWidth;
     line.setHeight(layout.lineHeight());
-    for (const QString &text : lines) {
-        painter.setFont(fitted(base, layout.lineHeight() * wordsShareOfLine, text, room));
+    for (const QString &text : {numbered.arg(i + 1).arg(closeup::readingLine(touches)), closeup::touchCounts(touches)}) {
+        painter.setFont(fitted(base, layout.lineHeight() * wordsShareOfLine, text, room, painter.device()));
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
         line.moveTop(line.bottom());
     }
+    painter.setFont(base);
+}
+
+void SheetPainter::paintAnswerLine(QPainter &painter, const SheetLayout &layout, int i) const
+{
+    // The number and "b : a =", and under them a line to write the answer on, as wide
+    // as the cell lets a hand write "11 : 10".
+    const QString lead = numbered.arg(i + 1).arg(answerLead);
+    QRectF line = layout.words(i);
+    line.setHeight(layout.lineHeight());
+    const double room = line.width() * wordsShareOfWidth;
+    const QFont base = painter.font();
+    painter.setFont(fitted(base, layout.lineHeight() * wordsShareOfLine, lead, room, painter.device()));
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, lead);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double length = std::min(room, metrics.horizontalAdvance(lead) * answerLineShare);
+    const double writingLine = line.bottom() + layout.lineHeight() * writingLineShare;
+    painter.save();
+    painter.setPen(QPen(closeup::FigurePalette::caption, metrics.lineWidth()));
+    painter.drawLine(QPointF(line.center().x() - length / 2, writingLine),
+                     QPointF(line.center().x() + length / 2, writingLine));
+    painter.restore();
     painter.setFont(base);
 }
 

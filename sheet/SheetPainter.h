@@ -24,12 +24,13 @@ public:
     // Onto the paged device the painter is begun on, a page each. False where the
     // device took no second page.
     bool paint(QPainter &painter, QPagedPaintDevice &device) const;
-    int pageCount() const { return m_sheet.withKey ? 2 : 1; }
 
 private:
     void paintPage(QPainter &painter, bool key) const;
     void paintHeading(QPainter &painter, const QRectF &heading, bool key, double millimetre) const;
-    void paintWords(QPainter &painter, const SheetLayout &layout, int i, bool key) const;
+    // Under figure i: on the key its ratio and counts, on the quiz a line to write on.
+    void paintAnswer(QPainter &painter, const SheetLayout &layout, int i) const;
+    void paintAnswerLine(QPainter &painter, const SheetLayout &layout, int i) const;
 
     Worksheet m_sheet;
     std::vector<closeup::FigurePainter> m_figures;

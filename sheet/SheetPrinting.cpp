@@ -56,7 +56,7 @@ void SheetPrinting::preview(QWidget *parent, const Worksheet &sheet)
 figureexport::ExportResult SheetPrinting::printOn(QPrinter &printer, const Worksheet &sheet)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return SheetFile::write(sheet, printer.outputFileName(), printer.pageLayout().pageSize().id());
+        return SheetFile::write(sheet, printer.outputFileName(), printer.pageLayout(), printer.resolution());
     QPainter painter;
     if (!painter.begin(&printer))
         return figureexport::ExportFailure{.kind = figureexport::ExportFailure::Kind::PrinterNotOpened};

@@ -11,11 +11,14 @@ inline const QString keyTitle = QStringLiteral("%1 — отговори");
 inline const QString keyAlone = QStringLiteral("Отговори");
 inline const QString studentLine = QStringLiteral("Име: ______________________________   Клас: ________");
 inline const QString task = QStringLiteral("Запишете отношението b : a за всяка фигура, като преброите допиранията ѝ до горната и до страничната страна.");
+inline const QString keyExplained = QStringLiteral("Под всяка фигура: отношението b : a и допиранията ѝ горе и отстрани; половин чертичка е свободен край, който се брои за половина.");
+// The seed of random figures, which makes the same sheet again.
+inline const QString variantText = QStringLiteral("Вариант %1");
 // The phase, where it is not 90°.
 inline const QString phaseLine = QStringLiteral("Фазова разлика φ = %1°");
-// The figure's number, then the answer line or the answer.
+// The figure's number, then the answer or what the line for it follows.
 inline const QString numbered = QStringLiteral("%1.  %2");
-inline const QString answerBlank = QStringLiteral("b : a = ______");
+inline const QString answerLead = QStringLiteral("b : a =");
 
 // In the window.
 inline const QString actionText = QStringLiteral("Работен лист…");

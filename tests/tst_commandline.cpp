@@ -23,6 +23,10 @@ QString described(const commandline::Task &task)
         QStringList pairs;
         for (const auto &[a, b] : sheet->sheet.pairs)
             pairs << QStringLiteral("%1:%2").arg(a).arg(b);
+        if (sheet->randomCount)
+            pairs << QStringLiteral("random %1 seed %2")
+                         .arg(*sheet->randomCount)
+                         .arg(sheet->sheet.seed ? QString::number(*sheet->sheet.seed) : QStringLiteral("new"));
         return QStringLiteral("sheet %1 %2 phase=%3 '%4'%5 %6")
             .arg(sheet->file, pairs.join(','))
             .arg(sheet->sheet.phaseDegrees)
@@ -76,8 +80,14 @@ void tst_CommandLine::readsTheTask_data()
         "refused: --phase '-5' is not a whole number from 0 to 359");
     row("a sheet with its key", {"--sheet", "q.PDF", "--pairs", "1:2, 19:18", "--answers", "--paper", "Letter"},
         "sheet q.PDF 1:2,19:18 phase=90 'Фигури на Лисажу' key letter");
-    row("a sheet's own title and phase", {"--sheet", "q.pdf", "--pairs", "3:1", "--title", " Тест\n 1 ", "--phase", "0"},
-        "sheet q.pdf 3:1 phase=0 'Тест 1' a4");
+    row("a sheet's own title and phase", {"--sheet", "q.pdf", "--pairs", "3:1", "--title", " Тест\n\x1b[31m 1\x7f ", "--phase", "0"},
+        "sheet q.pdf 3:1 phase=0 'Тест [31m 1' a4");
+    row("random figures from a seed", {"--sheet", "q.pdf", "--random", "12", "--seed", " +4294967295"},
+        "sheet q.pdf random 12 seed 4294967295 phase=90 'Фигури на Лисажу' a4");
+    row("random figures from a new seed", {"--sheet", "q.pdf", "--random", "1", "--paper", " A4 "},
+        "sheet q.pdf random 1 seed new phase=90 'Фигури на Лисажу' a4");
+    row("pairs and random", {"--sheet", "q.pdf", "--pairs", "1:2", "--random", "3"},
+        "refused: --pairs and --random do not go together");
     row("a sheet's option with an export", {"--export", "f.png", "-x", "1", "-y", "2", "--answers"},
         "refused: --answers goes with --sheet");
     row("an export's option with a sheet", {"--sheet", "q.pdf", "--random", "3", "--dots"},

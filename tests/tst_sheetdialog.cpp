@@ -49,6 +49,7 @@ void TestSheetDialog::chosenPairsMakeTheSheet_data()
     QTest::newRow("forty-nine") << QStringLiteral("1:2,").repeated(49) << Pairs{} << "48";
     // The user's text is shown as typed, never taken for markup.
     QTest::newRow("markup") << "<b>1</b>:2" << Pairs{} << "<b>1</b>:2";
+    QTest::newRow("a place marker") << "1:2, %1" << Pairs{} << "„%1“ не е двойка a:b с честоти от 1 до 19";
 }
 
 void TestSheetDialog::chosenPairsMakeTheSheet()
@@ -69,7 +70,8 @@ void TestSheetDialog::chosenPairsMakeTheSheet()
     if (sheet) {
         QCOMPARE(sheet->pairs, pairs);
         QCOMPARE(sheet->phaseDegrees, 30.0);
-        QVERIFY(sheet->withKey);
+        // A key only when asked for, so that none goes to a class by chance.
+        QVERIFY(!sheet->withKey);
     }
     QLabel *said = nullptr;
     for (QLabel *label : dialog.findChildren<QLabel *>())
@@ -90,6 +92,7 @@ void TestSheetDialog::randomFiguresComeFromTheSeed()
     const std::optional<sheet::Worksheet> sheet = dialog.worksheet();
     QVERIFY(sheet);
     QCOMPARE(sheet->pairs, sheet::pairlist::random(5, 4242));
+    QCOMPARE(sheet->seed, 4242u);
     QCOMPARE(sheet->phaseDegrees, 90.0);
 }
 
@@ -126,13 +129,15 @@ void TestSheetDialog::printingToAFileWritesQuizAndKey()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("sheet.pdf")));
-    printer.setPageSize(QPageSize(QPageSize::Letter));
+    // The page the user set up in the preview, as the preview shows it.
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    printer.setPageOrientation(QPageLayout::Landscape);
     QVERIFY(!sheet::SheetPrinting::printOn(printer, {.pairs = {{1, 2}, {2, 3}}, .withKey = true}));
     const std::optional<Run> info = tool(QStringLiteral("pdfinfo"), {printer.outputFileName()});
     if (!info)
         QSKIP("pdfinfo (poppler-utils) is not installed");
     QVERIFY2(info->output.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info->output));
-    QVERIFY2(info->output.contains(QStringLiteral("(letter)")), qPrintable(info->output));
+    QVERIFY2(info->output.contains(QStringLiteral("595 x 420 pts (A5)")), qPrintable(info->output));
 }
 
 QTEST_MAIN(TestSheetDialog)

@@ -207,6 +207,10 @@ and with --sheet a worksheet of figures for a quiz, with its key if asked, to a 
         <source>--paper &apos;%1&apos; is neither a4 nor letter</source>
         <translation>--paper „%1“ не е нито a4, нито letter</translation>
     </message>
+    <message>
+        <source>--pairs and --random do not go together</source>
+        <translation>--pairs и --random не могат да се използват заедно</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
