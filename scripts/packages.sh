@@ -54,3 +54,14 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
+
+# To build for Windows (scripts/windows): the MinGW-w64 cross compilers with POSIX
+# threads, Debian's Qt sources (dpkg-dev unpacks them), Wine to run the result on a
+# virtual X server, NSIS for the installer, icoutils' wrestool to read the icon back,
+# zip for the folder, Poppler's and librsvg's tools to open exported figures, and
+# the Liberation font that goes into the folder for pictures made without a screen.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils
+    wine wine64 xvfb xauth xdotool imagemagick
+    nsis icoutils zip unzip poppler-utils librsvg2-bin fonts-liberation2
+)
