@@ -52,14 +52,13 @@ QString descriptionOf(const closeup::FigurePainter &figure)
 // Every file of a figure prints at the size of the PDF's page unless told otherwise:
 // a picture of side pixels has this many to the metre, and to the inch.
 constexpr double millimetresPerMetre = 1000;
-constexpr double millimetresPerInch = 25.4;
 int dotsPerMetre(int side)
 {
     return int(std::lround(side * millimetresPerMetre / pdfPageMillimetres));
 }
 int dotsPerInch(int side)
 {
-    return int(std::lround(side * millimetresPerInch / pdfPageMillimetres));
+    return int(std::lround(side * ExportLimits::millimetresPerInch / pdfPageMillimetres));
 }
 
 ExportFailure noMemoryFor(const QString &path, int size)

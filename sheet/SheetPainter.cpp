@@ -1,5 +1,6 @@
 #include "SheetPainter.h"
 
+#include "ExportLimits.h"
 #include "FigurePalette.h"
 #include "FigureWords.h"
 #include "SheetLayout.h"
@@ -16,7 +17,6 @@ namespace sheet {
 
 namespace {
 
-constexpr double millimetresPerInch = 25.4;
 // The heading, in millimetres: a title, then up to three lines (a name line or what
 // the key shows, the task, the phase), each type size with the height of its line.
 constexpr double titleMillimetres = 6;
@@ -82,7 +82,7 @@ bool SheetPainter::paint(QPainter &painter, QPagedPaintDevice &device) const
 void SheetPainter::paintPage(QPainter &painter, bool key) const
 {
     const QRectF page = painter.viewport();
-    const double millimetre = painter.device()->logicalDpiY() / millimetresPerInch;
+    const double millimetre = painter.device()->logicalDpiY() / figureexport::ExportLimits::millimetresPerInch;
     const SheetLayout layout(page, int(m_figures.size()), headingMillimetres * millimetre, millimetre);
     painter.save();
     painter.fillRect(page, closeup::FigurePalette::paper);
