@@ -29,8 +29,35 @@ test_packages=(
     libbenchmark-dev
 )
 
-# Installs those of the named packages that are missing, as root or through sudo;
-# otherwise prints the apt-get line to run and exits.
+# To build for Windows (scripts/windows): the MinGW-w64 cross compilers with POSIX
+# threads and binutils (windres and objdump read the built program back), Debian's Qt
+# sources (dpkg-dev unpacks them), Wine to run the result on a virtual X server, NSIS
+# for the installer, zip for the folder, Poppler's and librsvg's tools to open
+# exported figures, and the Liberation font that goes into the folder for pictures
+# made without a screen.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils
+    wine wine64 xvfb xauth xdotool imagemagick
+    nsis zip poppler-utils librsvg2-bin fonts-liberation2
+)
+
+# Whether this user can run commands as root: as root itself, or through sudo.
+can_be_root() {
+    [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null 2>&1
+}
+
+# Runs a command as root, directly or through sudo; where neither can be, prints the
+# command for root to run and exits.
+as_root() {
+    if ! can_be_root; then
+        echo "This needs root. Run as root: $*" >&2
+        exit 1
+    fi
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs those of the named packages that are missing (through env, so that the
+# setting survives sudo).
 install_missing() {
     local missing=() package
     for package in "$@"; do
@@ -38,30 +65,12 @@ install_missing() {
             missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if command -v sudo >/dev/null 2>&1; then
-            sudo=(sudo)
-        else
-            echo "Missing packages. Install them as root with:" >&2
-            echo "  apt-get install -y ${missing[*]}" >&2
-            exit 1
-        fi
+    if ! can_be_root; then
+        echo "Missing packages. Install them as root with:" >&2
+        echo "  apt-get install -y ${missing[*]}" >&2
+        exit 1
     fi
     echo "Installing ${missing[*]}"
-    # Through env, so that the setting survives sudo.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
-
-# To build for Windows (scripts/windows): the MinGW-w64 cross compilers with POSIX
-# threads, Debian's Qt sources (dpkg-dev unpacks them), Wine to run the result on a
-# virtual X server, NSIS for the installer, icoutils' wrestool to read the icon back,
-# zip for the folder, Poppler's and librsvg's tools to open exported figures, and
-# the Liberation font that goes into the folder for pictures made without a screen.
-windows_packages=(
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils
-    wine wine64 xvfb xauth xdotool imagemagick
-    nsis icoutils zip unzip poppler-utils librsvg2-bin fonts-liberation2
-)

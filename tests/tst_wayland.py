@@ -7,30 +7,16 @@ reference dots."""
 import os
 import re
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 
+import referencedots
 from waiting import stop, wait_for
 
 KORVANA, APP_ID, REFERENCE_DOTS = sys.argv[1:4]
 PLOT_SIZE = 209  # the plot area's inside, in pixels
 SOCKET = "korvana-test"
-
-
-def expected_dots(a, b):
-    """The pixels of the reference figure, apart from the program: pixel = floor of
-    the single-precision unit times 209 / 1000."""
-    dots, in_pair = set(), False
-    with open(REFERENCE_DOTS) as file:
-        for line in file:
-            if line.startswith("pair "):
-                in_pair = line.split() == ["pair", str(a), str(b)]
-            elif in_pair:
-                x, y = (struct.unpack("f", struct.pack("f", float(v)))[0] for v in line.split())
-                dots.add((int(x * PLOT_SIZE / 1000), int(y * PLOT_SIZE / 1000)))
-    return dots
 
 
 class Screen:
@@ -144,9 +130,9 @@ def check(desktop, protocol, screen):
     assert plot, "no empty plot area on the screen"
     left, top = plot
     buttons["Изведи"].queryAction().doAction(0)
-    expected = expected_dots(1, 3)
-    drawn = wait_for(lambda: dark_pixels(screen.shoot(), left, top) == expected and expected)
-    assert drawn, f"{len(dark_pixels(screen.shoot(), left, top) ^ expected)} pixels differ from (1, 3)"
+    figure = referencedots.dots(REFERENCE_DOTS, 1, 3)
+    drawn = wait_for(lambda: not referencedots.differences(dark_pixels(screen.shoot(), left, top), figure, PLOT_SIZE))
+    assert drawn, "\n".join(referencedots.differences(dark_pixels(screen.shoot(), left, top), figure, PLOT_SIZE))
     buttons["Изчисти"].queryAction().doAction(0)
     assert wait_for(lambda: not dark_pixels(screen.shoot(), left, top)), "the plot area was not cleared"
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Compiles the Windows resource script with mingw-w64's windres and reads it back,
-# so that the icon and version record of a Windows build cannot rot unseen.
-# Arguments: windres, the configured resource script, and the version numbers,
-# shown version and homepage it must carry.
+# Reads the Windows resources back with mingw-w64's windres, so that the icon and
+# version record of a Windows build cannot rot unseen: from the configured resource
+# script, compiled first, or from the built korvana.exe, which must also be a GUI
+# program (no console window). Arguments: windres, the script or the .exe, and the
+# version numbers, shown version and homepage it must carry.
 set -euo pipefail
 windres=("$1" --preprocessor=cpp)
 script=$2
@@ -12,10 +13,15 @@ homepage=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"${windres[@]}" "$script" -O res -o "$work/korvana.res"
-"${windres[@]}" -i "$work/korvana.res" -O rc -o "$work/readback.rc"
-
 failed=0
+if [[ $script == *.exe ]]; then
+    "${1%windres}objdump" -p "$script" | grep -P '^Subsystem\t+00000002\t\(Windows GUI\)' >/dev/null ||
+        { echo "not a Windows GUI program"; failed=1; }
+    "${windres[@]}" -i "$script" -J coff -O rc -o "$work/readback.rc"
+else
+    "${windres[@]}" "$script" -O res -o "$work/korvana.res"
+    "${windres[@]}" -i "$work/korvana.res" -O rc -o "$work/readback.rc"
+fi
 for expected in 'RT_GROUP_ICON' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
     "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\"" \
     'VALUE "ProductName", "Korvana"' 'VALUE "FileDescription", "Korvana"' \
