@@ -22,6 +22,9 @@ def dots(path, a, b):
                 in_pair = line.split() == ["pair", str(a), str(b)]
             elif in_pair:
                 found.append(tuple(struct.unpack("f", struct.pack("f", float(v)))[0] for v in line.split()))
+    # Without it, a blank plot would match a figure the file does not hold.
+    if len(found) != 2001:
+        raise ValueError(f"{path} holds no figure ({a}, {b})")
     return found
 
 
