@@ -53,6 +53,17 @@ QString quoteControlCharacters(const QString &text)
     return quoted;
 }
 
+QString withoutControlCharacters(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const char32_t code : text.toUcs4()) {
+        if (!isControl(code) || QChar::isSpace(code))
+            kept += QString::fromUcs4(&code, 1);
+    }
+    return kept;
+}
+
 QString quoteControlCharacters(const QByteArray &bytes)
 {
     // Valid UTF-8 round-trips through QString; where it does not, every byte above

@@ -15,4 +15,8 @@ QString quoteControlCharacters(const QString &text);
 // UTF-8 is shown as \xHH.
 QString quoteControlCharacters(const QByteArray &bytes);
 
+// Text from outside put into a document, such as a title: the same characters dropped,
+// but for white space, which stays to be simplified.
+QString withoutControlCharacters(const QString &text);
+
 } // namespace forms

@@ -56,6 +56,23 @@ QFont fitted(const QFont &base, double pixels, const QString &text, double room,
     return width > room ? sizedFont(base, pixels * room / width) : font;
 }
 
+// The first of the lines of words under figure i.
+QRectF firstWordsLine(const SheetLayout &layout, int i)
+{
+    QRectF line = layout.words(i);
+    line.setHeight(layout.lineHeight());
+    return line;
+}
+
+// Words centred in their line, in base's face fitted to the line and to the share of
+// its width they may take; the painter keeps that font.
+void drawWords(QPainter &painter, const QFont &base, const QRectF &line, const QString &text)
+{
+    painter.setFont(fitted(base, line.height() * wordsShareOfLine, text, line.width() * wordsShareOfWidth,
+                           painter.device()));
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
+}
+
 } // namespace
 
 SheetPainter::SheetPainter(const Worksheet &sheet)
@@ -134,12 +151,9 @@ void SheetPainter::paintAnswer(QPainter &painter, const SheetLayout &layout, int
 {
     const figure::TouchPoints &touches = m_figures[std::size_t(i)].touches();
     const QFont base = painter.font();
-    QRectF line = layout.words(i);
-    const double room = line.width() * wordsShareOfWidth;
-    line.setHeight(layout.lineHeight());
+    QRectF line = firstWordsLine(layout, i);
     for (const QString &text : {numbered.arg(i + 1).arg(closeup::readingLine(touches)), closeup::touchCounts(touches)}) {
-        painter.setFont(fitted(base, layout.lineHeight() * wordsShareOfLine, text, room, painter.device()));
-        painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
+        drawWords(painter, base, line, text);
         line.moveTop(line.bottom());
     }
     painter.setFont(base);
@@ -150,14 +164,11 @@ void SheetPainter::paintAnswerLine(QPainter &painter, const SheetLayout &layout,
     // The number and "b : a =", and under them a line to write the answer on, as wide
     // as the cell lets a hand write "11 : 10".
     const QString lead = numbered.arg(i + 1).arg(answerLead);
-    QRectF line = layout.words(i);
-    line.setHeight(layout.lineHeight());
-    const double room = line.width() * wordsShareOfWidth;
+    const QRectF line = firstWordsLine(layout, i);
     const QFont base = painter.font();
-    painter.setFont(fitted(base, layout.lineHeight() * wordsShareOfLine, lead, room, painter.device()));
-    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, lead);
+    drawWords(painter, base, line, lead);
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const double length = std::min(room, metrics.horizontalAdvance(lead) * answerLineShare);
+    const double length = std::min(line.width() * wordsShareOfWidth, metrics.horizontalAdvance(lead) * answerLineShare);
     const double writingLine = line.bottom() + layout.lineHeight() * writingLineShare;
     painter.save();
     painter.setPen(QPen(closeup::FigurePalette::caption, metrics.lineWidth()));

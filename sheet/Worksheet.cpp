@@ -1,12 +1,12 @@
 #include "Worksheet.h"
 
+#include "ControlCharacters.h"
+
 namespace sheet {
 
 QString titleFrom(const QString &typed)
 {
-    QString title = typed;
-    title.removeIf([](QChar c) { return c.category() == QChar::Other_Control && !c.isSpace(); });
-    return title.simplified();
+    return forms::withoutControlCharacters(typed).simplified();
 }
 
 } // namespace sheet

@@ -80,7 +80,7 @@ void tst_CommandLine::readsTheTask_data()
         "refused: --phase '-5' is not a whole number from 0 to 359");
     row("a sheet with its key", {"--sheet", "q.PDF", "--pairs", "1:2, 19:18", "--answers", "--paper", "Letter"},
         "sheet q.PDF 1:2,19:18 phase=90 'Фигури на Лисажу' key letter");
-    row("a sheet's own title and phase", {"--sheet", "q.pdf", "--pairs", "3:1", "--title", " Тест\n\x1b[31m 1\x7f ", "--phase", "0"},
+    row("a sheet's own title and phase", {"--sheet", "q.pdf", "--pairs", "3:1", "--title", " Тест\n\x1b[31m 1\u202e\x7f ", "--phase", "0"},
         "sheet q.pdf 3:1 phase=0 'Тест [31m 1' a4");
     row("random figures from a seed", {"--sheet", "q.pdf", "--random", "12", "--seed", " +4294967295"},
         "sheet q.pdf random 12 seed 4294967295 phase=90 'Фигури на Лисажу' a4");

@@ -1,9 +1,10 @@
 ; Installs Korvana for every user of the machine: the program's folder in Program
 ; Files, a Start-menu entry and an entry in "Apps & features"; its uninstaller
 ; removes exactly those. Made by scripts/windows:
-;   makensis -DVERSION=1.0.0 -DSHOWN_VERSION=1.00 -DSOURCE=<folder> -DFILES=<list>
+;   makensis -DFACTS=<installer-facts.nsh> -DSOURCE=<folder> -DFILES=<list>
 ;            -DICON=<korvana.ico> -DOUTFILE=<setup.exe> korvana.nsi
-; where FILES names the uninstaller's Delete and RMDir lines for that folder.
+; where FACTS is the version and publisher that the Windows build's CMake wrote, and
+; FILES names the uninstaller's Delete and RMDir lines for that folder.
 
 ; A 64-bit installer for a 64-bit program: Program Files and the registry are then
 ; the 64-bit ones without redirection, and no 32-bit Windows is left to install on.
@@ -12,7 +13,7 @@ SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvana"
-!define PUBLISHER "https://korvana.example"
+!include "${FACTS}"
 
 Name "Korvana ${SHOWN_VERSION}"
 OutFile "${OUTFILE}"
