@@ -2,6 +2,7 @@
 
 #include "FigureGeometry.h"
 #include "FigurePalette.h"
+#include "FigureSquare.h"
 #include "FigureWords.h"
 #include "Lissajous.h"
 
@@ -52,14 +53,13 @@ struct FigurePainter::Layout {
 
     explicit Layout(const QRectF &area)
         : square(squareIn(area))
+        , toSquare(square)
     {
         const double side = square.width();
         lineWidth = std::max(thinnestLine, side / linesAcrossSquare);
         fineWidth = std::max(finest, lineWidth * fineShare);
         tickLength = side * tickShare;
         tickGap = lineWidth;
-        const double half = side / 2;
-        toSquare = QTransform::fromTranslate(square.center().x(), square.center().y()).scale(half, half);
     }
 
     QRectF square;
@@ -68,7 +68,7 @@ struct FigurePainter::Layout {
     double tickLength;
     double tickGap;
     // From the figure's own coordinates to the area's.
-    QTransform toSquare;
+    FigureSquare toSquare;
 };
 
 FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees)
@@ -97,7 +97,7 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegr
         return;
     m_dots.reserve(figure::Lissajous::dotCount);
     figure::Lissajous::forEachPoint(a, b, [this](figure::PlotPoint point) {
-        m_dots.emplace_back(figure::FigureGeometry::unitFromPlot(point.x), figure::FigureGeometry::unitFromPlot(point.y));
+        m_dots.emplace_back(figure::FigureGeometry::unitXFromPlot(point.x), figure::FigureGeometry::unitYFromPlot(point.y));
     });
 }
 
@@ -126,7 +126,7 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
 
 void FigurePainter::paintFrame(QPainter &painter, const Layout &layout) const
 {
-    painter.setPen(QPen(m_inks.frame, layout.fineWidth));
+    painter.setPen(QPen(m_inks.frame, std::max(layout.fineWidth, m_finestFrame)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(layout.square);
 }
@@ -135,7 +135,7 @@ void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
 {
     std::vector<QPointF> mapped(m_curve.size());
     std::transform(m_curve.begin(), m_curve.end(), mapped.begin(),
-                   [&](const QPointF &p) { return layout.toSquare.map(p); });
+                   [&](const QPointF &p) { return layout.toSquare.toSurface(p); });
     painter.setPen(QPen(m_inks.curve, layout.lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (painter.paintEngine()->type() == QPaintEngine::Raster) {
         // On pixels, segment by segment, with round caps, which join as smoothly as
@@ -157,7 +157,7 @@ void FigurePainter::paintDots(QPainter &painter, const Layout &layout) const
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_inks.dot);
     for (const QPointF &dot : m_dots)
-        painter.drawEllipse(layout.toSquare.map(dot), layout.fineWidth, layout.fineWidth);
+        painter.drawEllipse(layout.toSquare.toSurface(dot), layout.fineWidth, layout.fineWidth);
 }
 
 void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
@@ -169,14 +169,19 @@ void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
     std::vector<double> tops;
     std::vector<double> sides;
     for (const figure::TouchPoints::Touch &touch : m_touches.top())
-        tops.push_back(layout.toSquare.map(QPointF(touch.x, touch.y)).x());
+        tops.push_back(layout.toSquare.xToSurface(touch.x));
     for (const figure::TouchPoints::Touch &touch : m_touches.side())
-        sides.push_back(layout.toSquare.map(QPointF(touch.x, touch.y)).y());
-    // As wide as the line, but leaving the closest two ticks on an edge a clear pixel
-    // and a half between them, and a pixel wide at least.
-    constexpr double clearance = 1.5;
+        sides.push_back(layout.toSquare.yToSurface(touch.y));
+    // As wide as the line, but leaving the closest two ticks on an edge four clear
+    // pixels between them, which read as two marks from the back of a room. Where that
+    // would make them thinner than a clear tick, in a small picture, they keep that
+    // width while a pixel and a half stays between them, and are never below a pixel.
+    constexpr double clearance = 4;
+    constexpr double leastClearance = 1.5;
+    constexpr double clearTick = 2;
     const double closest = std::min(closestOf(tops), closestOf(sides));
-    const double width = std::clamp(closest - clearance, finestTick, layout.lineWidth);
+    const double crowded = std::min(clearTick, closest - leastClearance);
+    const double width = std::clamp(std::max(closest - clearance, crowded), finestTick, layout.lineWidth);
     painter.setPen(QPen(m_inks.touch, width, Qt::SolidLine, Qt::FlatCap));
     const QRectF &square = layout.square;
     const auto length = [&](const figure::TouchPoints::Touch &touch) {

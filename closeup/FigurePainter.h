@@ -36,6 +36,9 @@ public:
     // on a quiz, where counting them is the student's task.
     void setInks(const FigureInks &inks) { m_inks = inks; }
     void setTouchesMarked(bool marked) { m_touchesMarked = marked; }
+    // The frame never thinner than this, in the painter's units: on paper, a line a
+    // copier keeps.
+    void setFinestFrame(double width) { m_finestFrame = width; }
 
     // Paints onto paper filling area, the figure's square centred in it.
     void paint(QPainter &painter, const QRectF &area, bool withDots) const;
@@ -59,7 +62,8 @@ private:
     figure::TouchPoints m_touches;
     FigureInks m_inks = FigurePalette::inColour();
     bool m_touchesMarked = true;
-    // In the figure's own coordinates, -1 to 1 on both axes, y downward.
+    double m_finestFrame = 0;
+    // In the figure's own coordinates, -1 to 1 on both axes, y upward.
     std::vector<QPointF> m_curve;
     std::vector<QPointF> m_dots;
 };

@@ -10,8 +10,10 @@ struct FigureGeometry {
     static constexpr double centre = plotSide / 2;
     static constexpr double amplitude = plotSide / 4;
 
-    // From plot units to the figure's own coordinates, -1 to 1 on both axes.
-    static constexpr double unitFromPlot(double plot) { return (plot - centre) / amplitude; }
+    // From plot units to the figure's own coordinates, -1 to 1 on both axes, y upward
+    // as in the formula: the plot's y runs down the screen.
+    static constexpr double unitXFromPlot(double plotX) { return (plotX - centre) / amplitude; }
+    static constexpr double unitYFromPlot(double plotY) { return (centre - plotY) / amplitude; }
 };
 
 } // namespace figure

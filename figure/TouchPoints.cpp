@@ -30,12 +30,12 @@ TouchPoints::TouchPoints(int a, int b, double phaseDegrees)
     using std::numbers::pi;
     const double phase = Phase::radians(phaseDegrees);
     // Over one period, 0 <= t < 2 pi, the curve reaches the top edge where
-    // sin(b t) = -1, at t = (3 pi / 2 + 2 pi k) / b, and the right edge where
+    // sin(b t) = 1, at t = (pi / 2 + 2 pi k) / b, and the right edge where
     // sin(a t + phase) = 1, at t = (pi / 2 - phase + 2 pi m) / a. There one velocity
     // component is zero already; where the other is zero too, the curve turns back.
     for (int k = 0; k < b; ++k) {
-        const double angle = a * (1.5 * pi + 2 * pi * k) / b + phase;
-        addTouch(m_top, {std::sin(angle), -1, std::abs(std::cos(angle)) < tolerance});
+        const double angle = a * (0.5 * pi + 2 * pi * k) / b + phase;
+        addTouch(m_top, {std::sin(angle), 1, std::abs(std::cos(angle)) < tolerance});
     }
     for (int m = 0; m < a; ++m) {
         const double angle = b * (0.5 * pi - phase + 2 * pi * m) / a;

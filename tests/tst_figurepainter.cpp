@@ -1,11 +1,13 @@
-// The figure as it is painted: every touch a mark of its own, at any size from 400
-// pixels up, and a half touch told from a whole one by its shape.
+// The figure as it is painted: the right way up, every touch a mark of its own, at
+// any size from 400 pixels up, and a half touch told from a whole one by its shape.
 #include "FigurePainter.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -49,6 +51,30 @@ std::vector<QRect> marksOf(const QImage &image)
     return marks;
 }
 
+// The middles of the runs of the curve's ink along a line of pixels across the picture
+// (a row if across is true, else a column), within band pixels of it either way.
+std::vector<double> inkRunsAlong(const QImage &image, int line, int band, bool across)
+{
+    const int length = across ? image.width() : image.height();
+    std::vector<double> middles;
+    int runStart = -1;
+    for (int at = 0; at <= length; ++at) {
+        bool ink = false;
+        for (int off = -band; at < length && off <= band && !ink; ++off) {
+            const QRgb pixel = across ? image.pixel(at, line + off) : image.pixel(line + off, at);
+            // The curve's dark blue, at least half covered; not the grey frame or the red marks.
+            ink = qBlue(pixel) - qRed(pixel) > 48;
+        }
+        if (ink && runStart < 0)
+            runStart = at;
+        if (!ink && runStart >= 0) {
+            middles.push_back((runStart + at - 1) / 2.0);
+            runStart = -1;
+        }
+    }
+    return middles;
+}
+
 QImage painted(const closeup::FigurePainter &figure, int side)
 {
     QImage image(side, side, QImage::Format_RGB32);
@@ -63,29 +89,105 @@ class tst_FigurePainter : public QObject {
     Q_OBJECT
 
 private slots:
+    void standsAsItsFormula_data();
+    void standsAsItsFormula();
     void everyTouchIsAMarkOfItsOwn_data();
     void everyTouchIsAMarkOfItsOwn();
     void aHalfTouchHasHalfAMark();
 };
 
+void tst_FigurePainter::standsAsItsFormula_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("phase");
+    // 1 : 1 at 0° is the line y = x, rising to the top-right corner; at 45° an ellipse
+    // leaning the same way, touching the top at x = sin 135° = +0.71.
+    QTest::newRow("1:1 at 0°") << 1 << 1 << 0;
+    QTest::newRow("1:1 at 45°") << 1 << 1 << 45;
+    QTest::newRow("1:2 at 45°") << 1 << 2 << 45;
+    QTest::newRow("2:3 at 30°") << 2 << 3 << 30;
+}
+
+void tst_FigurePainter::standsAsItsFormula()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, phase);
+    using std::numbers::pi;
+    constexpr int side = 600;
+    // Measured on the line's outer edge just beyond the square, whose ink runs lie a
+    // little to one side of the touch where the curve leans: half a percent of the side.
+    constexpr double tolerance = 3;
+    constexpr int band = 1;
+    const QImage image = painted(closeup::FigurePainter({a, b}, phase), side);
+    const QRectF square = closeup::FigurePainter::squareIn(image.rect());
+    const double half = square.width() / 2;
+    // From x = sin(a t + φ), y = sin(b t), y upward: the top, y = 1, is reached at
+    // b t = 90° + 360° k; the right edge, x = 1, at a t + φ = 90° + 360° k.
+    const double radians = phase * pi / 180;
+    std::vector<double> tops;
+    std::vector<double> sides;
+    for (int k = 0; k < b; ++k)
+        tops.push_back(square.center().x() + half * std::sin(a * (pi / 2 + 2 * pi * k) / b + radians));
+    for (int k = 0; k < a; ++k)
+        sides.push_back(square.center().y() - half * std::sin(b * (pi / 2 - radians + 2 * pi * k) / a));
+    const auto expectInk = [&](const std::vector<double> &expected, int line, bool across, const char *edge) {
+        const std::vector<double> found = inkRunsAlong(image, line, band, across);
+        for (double where : expected) {
+            const bool there = std::any_of(found.begin(), found.end(),
+                                           [&](double middle) { return std::abs(middle - where) <= tolerance; });
+            QVERIFY2(there, qPrintable(QStringLiteral("no curve on the %1 at %2").arg(edge).arg(where)));
+        }
+        // Touches passed twice are one run; nothing else touches the edge.
+        for (double middle : found) {
+            const bool expectedThere = std::any_of(expected.begin(), expected.end(),
+                                                   [&](double where) { return std::abs(middle - where) <= tolerance; });
+            QVERIFY2(expectedThere, qPrintable(QStringLiteral("curve on the %1 at %2").arg(edge).arg(middle)));
+        }
+    };
+    expectInk(tops, int(std::round(square.top())) - band, true, "top");
+    expectInk(sides, int(std::round(square.right())) + band, false, "right edge");
+}
+
 void tst_FigurePainter::everyTouchIsAMarkOfItsOwn_data()
 {
     QTest::addColumn<int>("side");
-    QTest::newRow("1200 pixels") << 1200;
-    QTest::newRow("400 pixels") << 400;
+    QTest::addColumn<int>("clearPixels");
+    // Full screen on a 1080-line projector the figure has some 800 pixels; there the
+    // marks stand clearly apart, below it they are at least marks of their own.
+    QTest::newRow("1200 pixels") << 1200 << 4;
+    QTest::newRow("full screen at 1080 lines") << 800 << 4;
+    QTest::newRow("400 pixels") << 400 << 1;
 }
 
 void tst_FigurePainter::everyTouchIsAMarkOfItsOwn()
 {
     QFETCH(int, side);
+    QFETCH(int, clearPixels);
     for (int a = 1; a <= 19; ++a) {
         for (int b = 1; b <= 19; ++b) {
             const closeup::FigurePainter figure({a, b});
+            const QString pair = QStringLiteral("%1 : %2").arg(a).arg(b);
             // A corner, where a free end touches the top and the side, counts on both.
             const std::size_t touches = figure.touches().top().size() + figure.touches().side().size();
-            const std::size_t marks = marksOf(painted(figure, side)).size();
-            if (marks != touches)
-                QFAIL(qPrintable(QStringLiteral("%1 : %2, %3 touches, %4 marks").arg(a).arg(b).arg(touches).arg(marks)));
+            std::vector<QRect> marks = marksOf(painted(figure, side));
+            if (marks.size() != touches)
+                QFAIL(qPrintable(QStringLiteral("%1, %2 touches, %3 marks").arg(pair).arg(touches).arg(marks.size())));
+            // Upright marks stand along the top, lying ones along the side.
+            for (const bool upright : {true, false}) {
+                std::vector<QRect> edge;
+                std::copy_if(marks.begin(), marks.end(), std::back_inserter(edge),
+                             [&](const QRect &mark) { return (mark.height() > mark.width()) == upright; });
+                const auto start = [&](const QRect &mark) { return upright ? mark.left() : mark.top(); };
+                const auto end = [&](const QRect &mark) { return upright ? mark.right() : mark.bottom(); };
+                std::sort(edge.begin(), edge.end(), [&](const QRect &l, const QRect &r) { return start(l) < start(r); });
+                for (std::size_t i = 1; i < edge.size(); ++i) {
+                    const int clear = start(edge[i]) - end(edge[i - 1]) - 1;
+                    if (clear < clearPixels)
+                        QFAIL(qPrintable(QStringLiteral("%1: %2 pixels between marks").arg(pair).arg(clear)));
+                }
+            }
         }
     }
 }

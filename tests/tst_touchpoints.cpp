@@ -34,13 +34,13 @@ void tst_TouchPoints::everyPairTouchesOnTheCurveAsTheRatioSays()
             const figure::TouchPoints touches(a, b);
             const QString pair = QStringLiteral("%1 : %2").arg(a).arg(b);
             QVERIFY2(touches.topHalves() == b / g * halves && touches.sideHalves() == a / g * halves, qPrintable(pair));
-            // On the top edge the curve is where sin(b t) = -1, at t = (3 pi / 2 + 2 pi k) / b,
+            // On the top edge the curve is where sin(b t) = 1, at t = (pi / 2 + 2 pi k) / b,
             // on the right edge where cos(a t) = 1, at t = 2 pi k / a. A touch is an end
             // exactly where it is a corner.
             const auto same = [](double u, double v) { return std::abs(u - v) < 1e-9; };
             for (const figure::TouchPoints::Touch &touch : touches.top()) {
-                const auto there = [&](int k) { return same(std::cos(a * (1.5 * pi + 2 * pi * k) / b), touch.x); };
-                QVERIFY2(same(touch.y, -1) && std::ranges::any_of(std::views::iota(0, b), there), qPrintable(pair));
+                const auto there = [&](int k) { return same(std::cos(a * (0.5 * pi + 2 * pi * k) / b), touch.x); };
+                QVERIFY2(same(touch.y, 1) && std::ranges::any_of(std::views::iota(0, b), there), qPrintable(pair));
                 QCOMPARE(touch.freeEnd, same(std::abs(touch.x), 1));
             }
             for (const figure::TouchPoints::Touch &touch : touches.side()) {
@@ -79,8 +79,8 @@ int exactHalves(const std::vector<long> &angles, long scale)
 
 void tst_TouchPoints::everyPhaseKeepsTheRatio()
 {
-    // Every 5°, every pair. The top edge is reached at b t = 270° + 360° k, where x's
-    // angle is a (270 + 360 k) / b + phase; the right one at a t + phase = 90° + 360° m,
+    // Every 5°, every pair. The top edge is reached at b t = 90° + 360° k, where x's
+    // angle is a (90 + 360 k) / b + phase; the right one at a t + phase = 90° + 360° m,
     // where y's angle is b (90 - phase + 360 m) / a.
     for (int phase = 0; phase < 360; phase += 5) {
         for (int a = 1; a <= 19; ++a) {
@@ -88,7 +88,7 @@ void tst_TouchPoints::everyPhaseKeepsTheRatio()
                 std::vector<long> top;
                 std::vector<long> side;
                 for (int k = 0; k < b; ++k)
-                    top.push_back(long(a) * (270 + 360 * k) + long(phase) * b);
+                    top.push_back(long(a) * (90 + 360 * k) + long(phase) * b);
                 for (int m = 0; m < a; ++m)
                     side.push_back(long(b) * (90 - phase + 360 * m));
                 const figure::TouchPoints touches(a, b, phase);
