@@ -173,10 +173,11 @@ void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
     for (const figure::TouchPoints::Touch &touch : m_touches.side())
         sides.push_back(layout.toSquare.yToSurface(touch.y));
     // As wide as the line, but leaving the closest two ticks on an edge four clear
-    // pixels between them, which read as two marks from the back of a room. Where that
+    // pixels between them (five, less a pixel that the edges' antialiasing tints),
+    // which read as two marks from the back of a room. Where that
     // would make them thinner than a clear tick, in a small picture, they keep that
     // width while a pixel and a half stays between them, and are never below a pixel.
-    constexpr double clearance = 4;
+    constexpr double clearance = 5;
     constexpr double leastClearance = 1.5;
     constexpr double clearTick = 2;
     const double closest = std::min(closestOf(tops), closestOf(sides));

@@ -12,23 +12,31 @@
 
 namespace {
 
+// How much of the touches' red a pixel must have to count as part of a mark: most of
+// it, to tell marks apart; any tint of it, to see how far a mark's ink reaches.
+enum class Red { Mostly, Tinted };
+
 // The red marks of a painted figure as separate shapes, each by the box around it: a
-// mark is a run of pixels mostly of the touches' red, joined at edges or corners.
-std::vector<QRect> marksOf(const QImage &image)
+// mark is a run of red pixels, joined at edges or corners.
+std::vector<QRect> marksOf(const QImage &image, Red red = Red::Mostly)
 {
     const int width = image.width();
     // Red, not yet part of a mark.
-    std::vector<char> red(std::size_t(width * image.height()));
+    std::vector<char> isRed(std::size_t(width * image.height()));
     for (int y = 0; y < image.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            red[std::size_t(y * width + x)] = qRed(line[x]) > 150 && qGreen(line[x]) < 110 && qBlue(line[x]) < 110;
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = line[x];
+            isRed[std::size_t(y * width + x)] = red == Red::Mostly
+                                                    ? qRed(pixel) > 150 && qGreen(pixel) < 110 && qBlue(pixel) < 110
+                                                    : qRed(pixel) - qGreen(pixel) > 24 && qGreen(pixel) == qBlue(pixel);
+        }
     }
     std::vector<QRect> marks;
-    for (std::size_t start = 0; start < red.size(); ++start) {
-        if (!red[start])
+    for (std::size_t start = 0; start < isRed.size(); ++start) {
+        if (!isRed[start])
             continue;
-        red[start] = false;
+        isRed[start] = false;
         QRect box;
         std::vector<QPoint> open{{int(start) % width, int(start) / width}};
         while (!open.empty()) {
@@ -39,8 +47,8 @@ std::vector<QRect> marksOf(const QImage &image)
                 for (int dx = -1; dx <= 1; ++dx) {
                     const QPoint next = here + QPoint(dx, dy);
                     const std::size_t at = std::size_t(next.y() * width + next.x());
-                    if (image.rect().contains(next) && red[at]) {
-                        red[at] = false;
+                    if (image.rect().contains(next) && isRed[at]) {
+                        isRed[at] = false;
                         open.push_back(next);
                     }
                 }
@@ -171,13 +179,16 @@ void tst_FigurePainter::everyTouchIsAMarkOfItsOwn()
             const QString pair = QStringLiteral("%1 : %2").arg(a).arg(b);
             // A corner, where a free end touches the top and the side, counts on both.
             const std::size_t touches = figure.touches().top().size() + figure.touches().side().size();
-            std::vector<QRect> marks = marksOf(painted(figure, side));
-            if (marks.size() != touches)
-                QFAIL(qPrintable(QStringLiteral("%1, %2 touches, %3 marks").arg(pair).arg(touches).arg(marks.size())));
+            const QImage image = painted(figure, side);
+            const std::size_t marks = marksOf(image).size();
+            if (marks != touches)
+                QFAIL(qPrintable(QStringLiteral("%1, %2 touches, %3 marks").arg(pair).arg(touches).arg(marks)));
+            // Clear pixels: not even a tint of red from either mark's softened edge.
+            std::vector<QRect> inked = marksOf(image, Red::Tinted);
             // Upright marks stand along the top, lying ones along the side.
             for (const bool upright : {true, false}) {
                 std::vector<QRect> edge;
-                std::copy_if(marks.begin(), marks.end(), std::back_inserter(edge),
+                std::copy_if(inked.begin(), inked.end(), std::back_inserter(edge),
                              [&](const QRect &mark) { return (mark.height() > mark.width()) == upright; });
                 const auto start = [&](const QRect &mark) { return upright ? mark.left() : mark.top(); };
                 const auto end = [&](const QRect &mark) { return upright ? mark.right() : mark.bottom(); };
