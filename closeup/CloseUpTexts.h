@@ -31,7 +31,7 @@ inline const QString oscillationsHint =
     QStringLiteral("Точка обикаля кривата; под квадрата е трептенето x(t), до него — y(t), със сенките на точката.");
 inline const QString turnLabel = QStringLiteral("&оборот за:");
 inline const QString turnName = QStringLiteral("Време за един оборот на фазата");
-inline const QString secondsSuffix = QStringLiteral(" s");
+inline const QString secondsSuffix = QStringLiteral(" с");
 
 // What the plot area and the view say while no figure is drawn, and what the view
 // adds to it as a hint.

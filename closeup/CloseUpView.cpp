@@ -39,9 +39,13 @@ constexpr QSize openingSize(720, 800);
 constexpr double pixelsPerPoint = 45;
 constexpr double smallestPoints = 11;
 constexpr double largestPoints = 32;
-// The reading's letters are this share of the view's height, 59 pixels on a 1080-line
-// projector (a twentieth would do), and never smaller than the rest of the text.
-constexpr double readingShare = 0.055;
+// The reading's digits stand this share of the view's height in ink, not in the font's
+// nominal size (56 pixels on a 1080-line projector, where a twentieth would do), and
+// are never smaller than the rest of the text.
+constexpr double readingInkShare = 0.052;
+constexpr auto digits = "0123456789";
+// The size at which the font's digits are measured, large enough to measure well.
+constexpr int measuringPixels = 200;
 // A tick box's square is this share of its text's line.
 constexpr double indicatorShare = 0.8;
 
@@ -345,7 +349,10 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
         box->setStyleSheet(indicator);
     QFont reading = font();
     reading.setBold(true);
-    reading.setPixelSize(std::max(QFontInfo(large).pixelSize(), int(height() * readingShare)));
+    reading.setPixelSize(measuringPixels);
+    const double inkPerPixel = QFontMetricsF(reading).tightBoundingRect(QLatin1String(digits)).height() / measuringPixels;
+    const int readingPixels = int(std::ceil(height() * readingInkShare / inkPerPixel));
+    reading.setPixelSize(std::max(QFontInfo(large).pixelSize(), readingPixels));
     m_reading->setFont(reading);
     QWidget::resizeEvent(event);
 }

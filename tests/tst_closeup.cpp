@@ -239,10 +239,30 @@ void tst_CloseUp::theReadingCarriesToTheBackRow()
     QVERIFY(QTest::qWaitForWindowExposed(view()));
     QCOMPARE(view()->screen()->size(), QSize(1920, 1080));
     QTRY_COMPARE(view()->height(), 1080);
-    // Its letters a twentieth of the screen's height at least, bold, and larger than
-    // the rest of the caption; the values and the dots box grow with the text.
+    // Its digits' ink a twentieth of the screen's height at least, measured on the
+    // last one, "b : a = 3 : 1"'s 1, as painted; bold, and larger than the rest of the
+    // caption; the values and the dots box grow with the text.
+    const QImage painted = reading()->grab().toImage();
+    int lastInkColumn = -1;
+    int top = painted.height();
+    int bottom = -1;
+    for (int x = painted.width() - 1; x >= 0; --x) {
+        bool ink = false;
+        for (int y = 0; y < painted.height(); ++y) {
+            if (qGray(painted.pixel(x, y)) < 128) {
+                ink = true;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        if (ink && lastInkColumn < 0)
+            lastInkColumn = x;
+        if (!ink && lastInkColumn >= 0)
+            break;
+    }
+    const int inkPixels = (bottom - top + 1) / int(reading()->devicePixelRatioF());
+    QVERIFY2(inkPixels >= 1080 / 20, qPrintable(QString::number(inkPixels)));
     const QFontInfo shown(reading()->font());
-    QVERIFY2(shown.pixelSize() >= 1080 / 20, qPrintable(QString::number(shown.pixelSize())));
     QVERIFY(shown.bold());
     const auto *counts = view()->findChild<QLabel *>();
     QVERIFY(shown.pixelSize() > QFontInfo(counts->font()).pixelSize());
