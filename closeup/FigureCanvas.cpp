@@ -38,6 +38,15 @@ void FigureCanvas::setShowDots(bool show)
 
 void FigureCanvas::setRunningPoint(std::optional<double> t)
 {
+    // While the point runs, only it moves: the picture kept under it stays, and only
+    // where the point leaves and enters is painted again.
+    if (m_figure && m_running && t) {
+        const OscillationsPainter oscillations(*m_figure, rect());
+        const QRegion moved = oscillations.pointRegion(*m_running) + oscillations.pointRegion(*t);
+        m_running = t;
+        update(moved);
+        return;
+    }
     m_running = t;
     m_picture = {};
     update();
@@ -51,7 +60,7 @@ void FigureCanvas::resizeEvent(QResizeEvent *)
 void FigureCanvas::paintFigure(QPainter &painter) const
 {
     if (m_figure && m_running)
-        OscillationsPainter(*m_figure).paint(painter, rect(), m_showDots, *m_running);
+        OscillationsPainter(*m_figure, rect()).paintStill(painter, m_showDots);
     else if (m_figure)
         m_figure->paint(painter, rect(), m_showDots);
     else
@@ -68,6 +77,7 @@ void FigureCanvas::paintEvent(QPaintEvent *event)
             // No memory to keep the picture in: paint straight onto the screen.
             QPainter painter(this);
             paintFigure(painter);
+            paintRunningPoint(painter);
             return;
         }
         m_picture.setDevicePixelRatio(devicePixelRatioF());
@@ -77,6 +87,13 @@ void FigureCanvas::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.drawPixmap(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),
                                                         event->rect().size() * devicePixelRatioF()));
+    paintRunningPoint(painter);
+}
+
+void FigureCanvas::paintRunningPoint(QPainter &painter) const
+{
+    if (m_figure && m_running)
+        OscillationsPainter(*m_figure, rect()).paintPoint(painter, *m_running);
 }
 
 } // namespace closeup

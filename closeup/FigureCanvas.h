@@ -10,7 +10,8 @@
 namespace closeup {
 
 // Shows a figure as large as it fits. The figure is painted once for each size and
-// setting and kept; repaints copy that picture rather than stroke the curve again.
+// setting and kept; repaints copy that picture rather than stroke the curve again,
+// and a running point is painted over it.
 class FigureCanvas : public QWidget {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ protected:
 
 private:
     void paintFigure(QPainter &painter) const;
+    void paintRunningPoint(QPainter &painter) const;
 
     std::optional<FigurePainter> m_figure;
     bool m_showDots = false;

@@ -1,10 +1,13 @@
 #include "OscillationsPainter.h"
 
 #include "FigurePalette.h"
+#include "FigureSquare.h"
 #include "Phase.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -14,71 +17,160 @@ namespace closeup {
 
 namespace {
 
-// The figure takes this share of the area's shorter side, top left; the waves the
-// rest, beneath and beside it.
-constexpr double figureShare = 0.72;
-// One period of t shows on each wave, drawn through this many points.
-constexpr double periodsShown = 1;
+constexpr double turn = 2 * std::numbers::pi;
+// The square's side as a share of the area's height, and at most of its width: more
+// than half the view's height, the main element still.
+constexpr double squareShareOfHeight = 0.77;
+constexpr double squareShareOfWidth = 0.45;
+// Room above the square and right of it for the touch marks, as the figure alone has
+// it, in sides of the square.
+constexpr double marksRoom = 0.07;
+// The wave beside the square runs half as long again as the square's side, or what
+// room there is; the one beneath takes what the height leaves.
+constexpr double yWaveLength = 1.5;
+// Room left of the square for x(t)'s label, in the labels' letter height.
+constexpr double labelRoomInLetters = 3.2;
+// The labels' letters, in sides of the square.
+constexpr double letterShare = 1.0 / 18;
+// The waves are drawn through this many points over their period.
 constexpr int wavePoints = 600;
 // The running point and its projections, in line widths.
-constexpr double pointRadius = 6;
-constexpr double projectionRadius = 4;
+constexpr double pointRadius = 2.5;
+constexpr double projectionRadius = 1.8;
+// A wave stands off the square by this many line widths.
+constexpr double waveGapInLines = 3;
+
+// The square's share of the figure painter's area (FigurePainter::squareIn).
+double figureAreaFor(double side)
+{
+    const QRectF probe(0, 0, 1000, 1000);
+    return side * probe.width() / FigurePainter::squareIn(probe).width();
+}
 
 } // namespace
 
-OscillationsPainter::OscillationsPainter(const FigurePainter &figure)
+OscillationsPainter::OscillationsPainter(const FigurePainter &figure, const QRectF &area)
     : m_figure(figure)
+    , m_area(area)
 {
+    const double side = std::min(area.height() * squareShareOfHeight, area.width() * squareShareOfWidth);
+    const double letter = side * letterShare;
+    const double marks = side * marksRoom;
+    // As thick as the figure's own line (FigurePainter's 110 lines across the square).
+    m_lineWidth = std::max(2.0, side / 110);
+    const double gap = waveGapInLines * m_lineWidth;
+    const double labelRoom = labelRoomInLetters * letter;
+    // Each wave leaves a line's width to the area's edge, where its ends stand.
+    const double yLength = std::clamp(area.width() - labelRoom - side - marks - gap - m_lineWidth, 0.0, side * yWaveLength);
+    // The whole group centred across the area, at its top.
+    const double groupWidth = labelRoom + side + marks + gap + yLength;
+    const double left = area.left() + std::max(0.0, (area.width() - groupWidth) / 2) + labelRoom;
+    m_square = QRectF(left, area.top() + marks, side, side);
+    m_xWave = QRectF(left, m_square.bottom() + gap, side,
+                     std::max(0.0, area.bottom() - m_square.bottom() - gap - m_lineWidth));
+    m_yWave = QRectF(m_square.right() + marks + gap, m_square.top(), yLength, side);
 }
 
-void OscillationsPainter::paint(QPainter &painter, const QRectF &area, bool withDots, double t) const
+QPointF OscillationsPainter::onCurve(double t) const
 {
-    painter.fillRect(area, FigurePalette::paper);
-    const double side = std::min(area.width(), area.height()) * figureShare;
-    const QRectF figureArea(area.topLeft(), QSizeF(side, side));
-    m_figure.paint(painter, figureArea, withDots);
-
-    // The waves line up with the curve's own extent.
-    const QRectF square = FigurePainter::squareIn(figureArea);
-    const double half = square.width() / 2;
     const auto [a, b] = m_figure.frequencies();
     const double phase = figure::Phase::radians(m_figure.phaseDegrees());
-    const auto xAt = [&](double time) { return square.center().x() + half * std::sin(a * time + phase); };
-    const auto yAt = [&](double time) { return square.center().y() + half * std::sin(b * time); };
-    // Time runs down beneath the square and right beside it, from the point's now.
-    const double downRoom = area.bottom() - figureArea.bottom();
-    const double rightRoom = area.right() - figureArea.right();
-    const double span = 2 * std::numbers::pi * periodsShown;
-    QPainterPath xWave;
-    QPainterPath yWave;
-    for (int i = 0; i <= wavePoints; ++i) {
-        const double share = double(i) / wavePoints;
-        const double time = t + share * span;
-        const QPointF onX(xAt(time), figureArea.bottom() + share * downRoom);
-        const QPointF onY(figureArea.right() + share * rightRoom, yAt(time));
-        i == 0 ? xWave.moveTo(onX) : xWave.lineTo(onX);
-        i == 0 ? yWave.moveTo(onY) : yWave.lineTo(onY);
+    return FigureSquare(m_square).toSurface({std::sin(a * t + phase), std::sin(b * t)});
+}
+
+QPointF OscillationsPainter::onXWave(double t) const
+{
+    // Time runs down, one period over the band's height.
+    const double share = std::fmod(t, turn) / turn;
+    return {onCurve(t).x(), m_xWave.top() + share * m_xWave.height()};
+}
+
+QPointF OscillationsPainter::onYWave(double t) const
+{
+    // Time runs right, one period over the band's width.
+    const double share = std::fmod(t, turn) / turn;
+    return {m_yWave.left() + share * m_yWave.width(), onCurve(t).y()};
+}
+
+void OscillationsPainter::paintStill(QPainter &painter, bool withDots) const
+{
+    painter.fillRect(m_area, FigurePalette::paper);
+    // The figure painter centres its square in an area with room round it for marks.
+    QRectF figureArea(0, 0, figureAreaFor(m_square.width()), figureAreaFor(m_square.width()));
+    figureArea.moveCenter(m_square.center());
+    m_figure.paint(painter, figureArea, withDots);
+    painter.fillRect(QRectF(m_area.left(), m_xWave.top(), m_area.width(), m_area.bottom() - m_xWave.top()),
+                     FigurePalette::paper);
+    paintWaves(painter);
+    paintLabels(painter);
+}
+
+void OscillationsPainter::paintWaves(QPainter &painter) const
+{
+    if (m_xWave.height() <= 0 || m_yWave.width() <= 0)
+        return;
+    QPainterPath xWave(onXWave(0));
+    QPainterPath yWave(onYWave(0));
+    for (int i = 1; i <= wavePoints; ++i) {
+        // Just short of a full period, which fmod would fold back to its start.
+        const double t = std::min(double(i) / wavePoints, 1 - 1e-9) * turn;
+        xWave.lineTo(onXWave(t));
+        yWave.lineTo(onYWave(t));
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const double line = std::max(1.5, square.width() / 220);
-    painter.setPen(QPen(FigurePalette::curve, line));
+    painter.setPen(QPen(FigurePalette::curve, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(xWave);
     painter.drawPath(yWave);
+    painter.restore();
+}
 
-    const QPointF point(xAt(t), yAt(t));
-    const QPointF onX(point.x(), figureArea.bottom());
-    const QPointF onY(figureArea.right(), point.y());
-    painter.setPen(QPen(FigurePalette::frame, std::max(1.0, line / 2), Qt::DashLine));
+void OscillationsPainter::paintLabels(QPainter &painter) const
+{
+    // Each wave's name and the way its time runs: x(t) left of its band's top, time
+    // downward; y(t) under its band's start, time to the right.
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, int(m_square.width() * letterShare)));
+    painter.setFont(font);
+    painter.setPen(FigurePalette::caption);
+    const QFontMetricsF metrics(font, painter.device());
+    const double line = metrics.height();
+    const QRectF xLabel(m_area.left(), m_xWave.top(), m_xWave.left() - m_area.left() - line / 2, 2 * line);
+    painter.drawText(xLabel, Qt::AlignRight | Qt::AlignTop, QStringLiteral("x(t)\nt ↓"));
+    const QRectF yLabel(m_yWave.left(), m_yWave.bottom() + line / 2, m_yWave.width(), line);
+    painter.drawText(yLabel, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("y(t)   t →"));
+    painter.restore();
+}
+
+void OscillationsPainter::paintPoint(QPainter &painter, double t) const
+{
+    const QPointF point = onCurve(t);
+    const QPointF onX = onXWave(t);
+    const QPointF onY = onYWave(t);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(FigurePalette::frame, std::max(1.0, m_lineWidth / 3), Qt::DashLine));
     painter.drawLine(point, onX);
     painter.drawLine(point, onY);
     painter.setPen(Qt::NoPen);
     painter.setBrush(FigurePalette::runningPoint);
-    painter.drawEllipse(point, pointRadius * line, pointRadius * line);
-    painter.drawEllipse(onX, projectionRadius * line, projectionRadius * line);
-    painter.drawEllipse(onY, projectionRadius * line, projectionRadius * line);
+    painter.drawEllipse(point, pointRadius * m_lineWidth, pointRadius * m_lineWidth);
+    painter.drawEllipse(onX, projectionRadius * m_lineWidth, projectionRadius * m_lineWidth);
+    painter.drawEllipse(onY, projectionRadius * m_lineWidth, projectionRadius * m_lineWidth);
     painter.restore();
+}
+
+QRegion OscillationsPainter::pointRegion(double t) const
+{
+    // The lines' boxes, widened by the point's radius and a pixel of antialiasing.
+    const double reach = pointRadius * m_lineWidth + 1;
+    const QPointF point = onCurve(t);
+    QRegion region;
+    for (const QPointF &end : {onXWave(t), onYWave(t)})
+        region += QRectF(point, end).normalized().adjusted(-reach, -reach, reach, reach).toAlignedRect();
+    return region;
 }
 
 } // namespace closeup

@@ -2,25 +2,52 @@
 
 #include "FigurePainter.h"
 
+#include <QRectF>
+
 class QPainter;
-class QRectF;
+class QRegion;
 
 namespace closeup {
 
-// The figure with the two oscillations that make it: a point runs along the curve;
-// beneath the square x(t) is drawn as a wave, time running down, beside it y(t), time
-// running right, and on each the point's projection moves with it, joined to the
-// point by a thin line. So students see two perpendicular oscillations compose the
-// figure.
+// The figure with the two oscillations that make it: beneath the square x(t) as a
+// wave with time running down, beside it y(t) with time running right, each over one
+// period and labelled; a point runs along the curve and its projections along the
+// waves, joined to it by thin lines. So students see two perpendicular oscillations
+// compose the figure. The square stays the main element, the waves sized to it.
+//
+// The figure, the waves and their labels stand still while the point runs: they are
+// painted once (paintStill), and at each step only the point (paintPoint), over the
+// region it leaves and enters (pointRegion).
 class OscillationsPainter {
 public:
-    explicit OscillationsPainter(const FigurePainter &figure);
+    OscillationsPainter(const FigurePainter &figure, const QRectF &area);
 
-    // Paints onto paper filling area, the point at time t (radians).
-    void paint(QPainter &painter, const QRectF &area, bool withDots, double t) const;
+    // Paints onto paper filling the area.
+    void paintStill(QPainter &painter, bool withDots) const;
+    // The point at time t (radians), its projections and the lines joining them.
+    void paintPoint(QPainter &painter, double t) const;
+    // What paintPoint covers at time t.
+    QRegion pointRegion(double t) const;
+
+    // Where the figure's square lies, and the waves' bands, time running along their
+    // longer side.
+    const QRectF &square() const { return m_square; }
+    const QRectF &xWave() const { return m_xWave; }
+    const QRectF &yWave() const { return m_yWave; }
 
 private:
+    QPointF onCurve(double t) const;
+    QPointF onXWave(double t) const;
+    QPointF onYWave(double t) const;
+    void paintWaves(QPainter &painter) const;
+    void paintLabels(QPainter &painter) const;
+
     const FigurePainter &m_figure;
+    QRectF m_area;
+    QRectF m_square;
+    QRectF m_xWave;
+    QRectF m_yWave;
+    double m_lineWidth;
 };
 
 } // namespace closeup

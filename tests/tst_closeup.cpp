@@ -5,6 +5,7 @@
 #include "Drift.h"
 #include "FigureCanvas.h"
 #include "FigurePainter.h"
+#include "FigurePalette.h"
 #include "KorvanaFixture.h"
 
 #include <QAction>
@@ -334,6 +335,20 @@ void tst_CloseUp::theTwoOscillationsRunBesideTheFigure()
     oscillations->setChecked(false);
     QCOMPARE(running(), 0);
     QCOMPARE(canvas->grab().toImage(), still);
+
+    oscillations->setChecked(true);
+    // Full screen on a 1080-line projector the figure's square, found by its grey
+    // frame, is still more than half the view's height.
+    QTest::keyClick(view(), Qt::Key_F11);
+    QTRY_COMPARE(view()->height(), 1080);
+    const QImage full = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int frameTop = full.height();
+    int frameBottom = -1;
+    for (int y = 0; y < full.height(); ++y)
+        for (int x = 0; x < full.width(); ++x)
+            if (full.pixel(x, y) == closeup::FigurePalette::frame.rgb())
+                frameTop = std::min(frameTop, y), frameBottom = std::max(frameBottom, y);
+    QVERIFY2(frameBottom - frameTop >= 0.55 * 1080, qPrintable(QString::number(frameBottom - frameTop)));
 }
 
 QTEST_MAIN(tst_CloseUp)
