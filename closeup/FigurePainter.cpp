@@ -198,36 +198,77 @@ void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
     }
 }
 
+namespace {
+
+// The caption takes the bottom eighth of a picture with its caption.
+constexpr double captionShare = 1.0 / 8;
+// Two lines of text sized to the caption's height, each within all but the margins
+// of its width, and never below a readable size.
+constexpr double captionLineHeights = 3.2;
+constexpr double captionWidthShare = 0.94;
+constexpr int smallestCaptionPixels = 6;
+constexpr int captionAlignment = Qt::AlignHCenter | Qt::AlignTop;
+
+} // namespace
+
+QRectF FigurePainter::figureAreaOf(const QRectF &area)
+{
+    return {area.left(), area.top(), area.width(), area.height() * (1 - captionShare)};
+}
+
+QRectF FigurePainter::captionAreaOf(const QRectF &area)
+{
+    const QRectF figure = figureAreaOf(area);
+    return {area.left(), figure.bottom(), area.width(), area.bottom() - figure.bottom()};
+}
+
 void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const
 {
-    // The caption takes the bottom eighth.
-    constexpr double captionShare = 1.0 / 8;
-    const double captionHeight = area.height() * captionShare;
-    const QRectF figureArea(area.left(), area.top(), area.width(), area.height() - captionHeight);
-    paint(painter, figureArea, withDots);
-    paintCaption(painter, QRectF(area.left(), figureArea.bottom(), area.width(), captionHeight));
+    paint(painter, figureAreaOf(area), withDots);
+    paintCaption(painter, captionAreaOf(area));
+}
+
+QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &area) const
+{
+    const Layout layout(figureAreaOf(area));
+    const double halfLine = layout.lineWidth / 2;
+    QRectF drawn = layout.square.adjusted(-halfLine, -halfLine, halfLine, halfLine);
+    // The marks stand above the top edge and right of the right one.
+    if (m_touchesMarked) {
+        const double marks = layout.tickGap + layout.tickLength;
+        drawn.adjust(0, -marks, marks, 0);
+    }
+    const QRectF caption = captionAreaOf(area);
+    const QFontMetricsF metrics(captionFont(painter, caption), painter.device());
+    return drawn | metrics.boundingRect(caption, captionAlignment, captionText());
+}
+
+QString FigurePainter::captionText() const
+{
+    return frequenciesLine(m_frequencies, m_phaseDegrees) + QLatin1Char('\n') + countsLine(m_touches);
+}
+
+QFont FigurePainter::captionFont(const QPainter &painter, const QRectF &area) const
+{
+    QFont font = painter.font();
+    font.setPixelSize(std::max(smallestCaptionPixels, int(area.height() / captionLineHeights)));
+    const QFontMetricsF metrics(font, painter.device());
+    double widest = 0;
+    for (const QString &line : captionText().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const double room = area.width() * captionWidthShare;
+    if (widest > room)
+        font.setPixelSize(std::max(smallestCaptionPixels, int(font.pixelSize() * room / widest)));
+    return font;
 }
 
 void FigurePainter::paintCaption(QPainter &painter, const QRectF &area) const
 {
-    // Two lines of text sized to the caption's height, each within all but the margins
-    // of its width, and never below a readable size.
-    constexpr double lineHeights = 3.2;
-    constexpr double widthShare = 0.94;
-    constexpr int smallestPixels = 6;
     painter.save();
     painter.fillRect(area, FigurePalette::paper);
-    const QString lines[] = {frequenciesLine(m_frequencies, m_phaseDegrees), countsLine(m_touches)};
-    QFont font = painter.font();
-    font.setPixelSize(std::max(smallestPixels, int(area.height() / lineHeights)));
-    const QFontMetricsF metrics(font);
-    const double widest = std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1]));
-    const double room = area.width() * widthShare;
-    if (widest > room)
-        font.setPixelSize(std::max(smallestPixels, int(font.pixelSize() * room / widest)));
-    painter.setFont(font);
+    painter.setFont(captionFont(painter, area));
     painter.setPen(FigurePalette::caption);
-    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop, lines[0] + QLatin1Char('\n') + lines[1]);
+    painter.drawText(area, captionAlignment, captionText());
     painter.restore();
 }
 

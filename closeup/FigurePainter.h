@@ -5,7 +5,9 @@
 #include "TouchPoints.h"
 
 #include <QPointF>
+#include <QFont>
 #include <QRectF>
+#include <QString>
 
 #include <vector>
 
@@ -47,6 +49,9 @@ public:
     // The figure with its caption beneath, the frequencies and the touch counts, as
     // the view shows them: the picture for a worksheet, a slide or a printed page.
     void paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const;
+    // The box of what paintWithCaption draws in area with painter's font: the figure's
+    // lines and marks and the caption's lines, by which a page centres it.
+    QRectF drawnWithCaption(const QPainter &painter, const QRectF &area) const;
 
 private:
     struct Layout;
@@ -56,6 +61,10 @@ private:
     void paintDots(QPainter &painter, const Layout &layout) const;
     void paintTouches(QPainter &painter, const Layout &layout) const;
     void paintCaption(QPainter &painter, const QRectF &area) const;
+    QString captionText() const;
+    QFont captionFont(const QPainter &painter, const QRectF &area) const;
+    static QRectF figureAreaOf(const QRectF &area);
+    static QRectF captionAreaOf(const QRectF &area);
 
     figure::FrequencyPair m_frequencies;
     double m_phaseDegrees;

@@ -363,7 +363,10 @@ void FigureFile::paintPage(QPainter &painter, const closeup::FigurePainter &figu
     const double side = std::min(room.width(), room.height());
     QRectF square(0, 0, side, side);
     square.moveCenter(room.center());
-    figure.paintWithCaption(painter, square, withDots);
+    // Centred by what is drawn, the marks on two edges and the caption in whatever
+    // font the system gives, rather than by the square the figure is laid out in.
+    const QPointF offCentre = room.center() - figure.drawnWithCaption(painter, square).center();
+    figure.paintWithCaption(painter, square.translated(offCentre), withDots);
 }
 
 } // namespace figureexport
