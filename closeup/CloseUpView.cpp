@@ -275,6 +275,11 @@ bool CloseUpView::showsDots() const
     return m_canvas->showsDots();
 }
 
+double CloseUpView::worksheetPhaseDegrees() const
+{
+    return m_controls->phaseChosen() ? m_controls->phaseDegrees() : figure::Phase::windowDegrees;
+}
+
 bool CloseUpView::eventFilter(QObject *watched, QEvent *event)
 {
     // Space starts and stops the drift from the values too, which take no blanks.

@@ -36,6 +36,9 @@ public:
     // The figure shown, if any, and whether the program's dots are laid over it.
     const FigurePainter *figure() const;
     bool showsDots() const;
+    // The phase a worksheet made from the view starts with: the one the user chose
+    // here, or else the window's own, never where the drift happened to stand.
+    double worksheetPhaseDegrees() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -44,6 +44,7 @@ FigureControls::FigureControls(QWidget *parent)
     m_phase->setWrapping(true);
     m_phase->setSingleStep(phaseStep);
     m_phase->setSuffix(degreesSuffix);
+    connect(m_phase, &QSpinBox::valueChanged, this, [this] { m_phaseChosen = true; });
     for (QSpinBox *box : {m_a, m_b, m_phase})
         connect(box, &QSpinBox::valueChanged, this, &FigureControls::changed);
 }
@@ -66,6 +67,7 @@ void FigureControls::setValues(figure::FrequencyPair frequencies, double phaseDe
     m_a->setValue(frequencies.a);
     m_b->setValue(frequencies.b);
     m_phase->setValue(figure::Phase::wholeDegrees(phaseDegrees));
+    m_phaseChosen = false;
 }
 
 } // namespace closeup

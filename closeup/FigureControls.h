@@ -21,6 +21,9 @@ public:
     double phaseDegrees() const;
     // Shows the values without telling of a change.
     void setValues(figure::FrequencyPair frequencies, double phaseDegrees);
+    // Whether the phase shown is one the user chose, rather than one set with the
+    // values (by a draw, or the drift at each step).
+    bool phaseChosen() const { return m_phaseChosen; }
 
 signals:
     // The user changed a value.
@@ -30,6 +33,7 @@ private:
     QSpinBox *m_a;
     QSpinBox *m_b;
     QSpinBox *m_phase;
+    bool m_phaseChosen = false;
 };
 
 } // namespace closeup

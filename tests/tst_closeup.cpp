@@ -300,6 +300,12 @@ void tst_CloseUp::spaceLetsThePhaseDriftAndStopsIt()
 
     // Stopped, it stands at the whole degree shown, as its caption says.
     QVERIFY(countsText().contains(QStringLiteral("φ = %1°").arg(phase->value())) || phase->value() == 90);
+    // A worksheet starts from the window's phase, not where the drift stood; from one
+    // the teacher chose by hand, that one.
+    QCOMPARE(view()->worksheetPhaseDegrees(), 90.0);
+    QTest::keyClick(phase, Qt::Key_Up);
+    QCOMPARE(view()->worksheetPhaseDegrees(), double(phase->value()));
+    QVERIFY(phase->value() != 90);
     QVERIFY(!view()->findChild<QCheckBox *>()->toolTip().isEmpty());
 
     // With nothing drawn, nothing drifts, and Space starts nothing.

@@ -115,7 +115,7 @@ void Korvana::makeWorksheet()
 {
     closeup::CloseUpView *view = m_closeUp.view();
     if (const closeup::FigurePainter *figure = view ? view->figure() : nullptr)
-        sheet::SheetPrinting::makeSheet(view, figure->frequencies(), figure->phaseDegrees());
+        sheet::SheetPrinting::makeSheet(view, figure->frequencies(), view->worksheetPhaseDegrees());
 }
 
 void Korvana::onViewFigure(void (*act)(QWidget *, const closeup::FigurePainter &, bool))
