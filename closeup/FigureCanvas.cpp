@@ -38,9 +38,13 @@ void FigureCanvas::setShowDots(bool show)
 
 void FigureCanvas::setRunningPoint(std::optional<double> t)
 {
-    // While the point runs, only it moves: the picture kept under it stays, and only
-    // where the point leaves and enters is painted again.
-    if (m_figure && m_running && t) {
+    // While the point runs within a sweep of the waves, only it moves: the picture
+    // kept under it stays, and only where the point leaves and enters is painted again.
+    const auto sameSweep = [&] {
+        const OscillationsPainter oscillations(*m_figure, rect());
+        return oscillations.sweep(*m_running) == oscillations.sweep(*t);
+    };
+    if (m_figure && m_running && t && sameSweep()) {
         const OscillationsPainter oscillations(*m_figure, rect());
         const QRegion moved = oscillations.pointRegion(*m_running) + oscillations.pointRegion(*t);
         m_running = t;
@@ -60,7 +64,7 @@ void FigureCanvas::resizeEvent(QResizeEvent *)
 void FigureCanvas::paintFigure(QPainter &painter) const
 {
     if (m_figure && m_running)
-        OscillationsPainter(*m_figure, rect()).paintStill(painter, m_showDots);
+        OscillationsPainter(*m_figure, rect()).paintStill(painter, m_showDots, *m_running);
     else if (m_figure)
         m_figure->paint(painter, rect(), m_showDots);
     else

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace closeup {
@@ -32,8 +33,11 @@ constexpr double yWaveLength = 1.5;
 constexpr double labelRoomInLetters = 3.2;
 // The labels' letters, in sides of the square.
 constexpr double letterShare = 1.0 / 18;
-// The waves are drawn through this many points over their period.
+// The waves are drawn through this many points over a sweep.
 constexpr int wavePoints = 600;
+// A swing of either wave, one period of its oscillation, is never narrower than this
+// many line widths along its time.
+constexpr double leastSwingInLines = 12;
 // The running point and its projections, in line widths.
 constexpr double pointRadius = 2.5;
 constexpr double projectionRadius = 1.8;
@@ -69,6 +73,22 @@ OscillationsPainter::OscillationsPainter(const FigurePainter &figure, const QRec
     m_xWave = QRectF(left, m_square.bottom() + gap, side,
                      std::max(0.0, area.bottom() - m_square.bottom() - gap - m_lineWidth));
     m_yWave = QRectF(m_square.right() + marks + gap, m_square.top(), yLength, side);
+    // A whole period of the figure, t from 0 to 2π, where both bands have room for all
+    // their swings, a and b of them; else the share that leaves each swing readable.
+    const auto [a, b] = m_figure.frequencies();
+    const double leastSwing = leastSwingInLines * m_lineWidth;
+    const double share = std::min({1.0, m_xWave.height() / (a * leastSwing), m_yWave.width() / (b * leastSwing)});
+    m_sweepTime = turn * std::max(share, std::numeric_limits<double>::min());
+}
+
+int OscillationsPainter::sweep(double t) const
+{
+    return int(std::floor(t / m_sweepTime));
+}
+
+double OscillationsPainter::alongSweep(double t) const
+{
+    return t / m_sweepTime - sweep(t);
 }
 
 QPointF OscillationsPainter::onCurve(double t) const
@@ -80,19 +100,17 @@ QPointF OscillationsPainter::onCurve(double t) const
 
 QPointF OscillationsPainter::onXWave(double t) const
 {
-    // Time runs down, one period over the band's height.
-    const double share = std::fmod(t, turn) / turn;
-    return {onCurve(t).x(), m_xWave.top() + share * m_xWave.height()};
+    // Time runs down, a sweep over the band's height.
+    return {onCurve(t).x(), m_xWave.top() + alongSweep(t) * m_xWave.height()};
 }
 
 QPointF OscillationsPainter::onYWave(double t) const
 {
-    // Time runs right, one period over the band's width.
-    const double share = std::fmod(t, turn) / turn;
-    return {m_yWave.left() + share * m_yWave.width(), onCurve(t).y()};
+    // Time runs right, a sweep over the band's width.
+    return {m_yWave.left() + alongSweep(t) * m_yWave.width(), onCurve(t).y()};
 }
 
-void OscillationsPainter::paintStill(QPainter &painter, bool withDots) const
+void OscillationsPainter::paintStill(QPainter &painter, bool withDots, double t) const
 {
     painter.fillRect(m_area, FigurePalette::paper);
     // The figure painter centres its square in an area with room round it for marks.
@@ -101,21 +119,23 @@ void OscillationsPainter::paintStill(QPainter &painter, bool withDots) const
     m_figure.paint(painter, figureArea, withDots);
     painter.fillRect(QRectF(m_area.left(), m_xWave.top(), m_area.width(), m_area.bottom() - m_xWave.top()),
                      FigurePalette::paper);
-    paintWaves(painter);
+    paintWaves(painter, t);
     paintLabels(painter);
 }
 
-void OscillationsPainter::paintWaves(QPainter &painter) const
+void OscillationsPainter::paintWaves(QPainter &painter, double t) const
 {
     if (m_xWave.height() <= 0 || m_yWave.width() <= 0)
         return;
-    QPainterPath xWave(onXWave(0));
-    QPainterPath yWave(onYWave(0));
+    // From the sweep's start to just short of its end, which belongs to the next.
+    const double start = sweep(t) * m_sweepTime;
+    constexpr double shortOfEnd = 1e-9;
+    QPainterPath xWave(onXWave(start));
+    QPainterPath yWave(onYWave(start));
     for (int i = 1; i <= wavePoints; ++i) {
-        // Just short of a full period, which fmod would fold back to its start.
-        const double t = std::min(double(i) / wavePoints, 1 - 1e-9) * turn;
-        xWave.lineTo(onXWave(t));
-        yWave.lineTo(onYWave(t));
+        const double time = start + std::min(double(i) / wavePoints, 1 - shortOfEnd) * m_sweepTime;
+        xWave.lineTo(onXWave(time));
+        yWave.lineTo(onYWave(time));
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -10,20 +10,25 @@ class QRegion;
 namespace closeup {
 
 // The figure with the two oscillations that make it: beneath the square x(t) as a
-// wave with time running down, beside it y(t) with time running right, each over one
-// period and labelled; a point runs along the curve and its projections along the
-// waves, joined to it by thin lines. So students see two perpendicular oscillations
-// compose the figure. The square stays the main element, the waves sized to it.
+// wave with time running down, beside it y(t) with time running right, labelled; a
+// point runs along the curve and its projections along the waves, joined to it by
+// thin lines. So students see two perpendicular oscillations compose the figure. The
+// square stays the main element, the waves sized to it.
 //
-// The figure, the waves and their labels stand still while the point runs: they are
-// painted once (paintStill), and at each step only the point (paintPoint), over the
-// region it leaves and enters (pointRegion).
+// Both waves show the same stretch of time, a sweep: a whole period of the figure
+// where the waves have room to show it readably, else as much as keeps every swing
+// of either wave a readable width, and then sweep after sweep as the point runs on.
+// The figure, the waves and their labels stand still while the point runs within a
+// sweep: they are painted once (paintStill), and at each step only the point
+// (paintPoint), over the region it leaves and enters (pointRegion).
 class OscillationsPainter {
 public:
     OscillationsPainter(const FigurePainter &figure, const QRectF &area);
 
-    // Paints onto paper filling the area.
-    void paintStill(QPainter &painter, bool withDots) const;
+    // Paints onto paper filling the area, the waves over the sweep that holds time t.
+    void paintStill(QPainter &painter, bool withDots, double t) const;
+    // Which sweep time t falls in: while it stays the same, the still picture does.
+    int sweep(double t) const;
     // The point at time t (radians), its projections and the lines joining them.
     void paintPoint(QPainter &painter, double t) const;
     // What paintPoint covers at time t.
@@ -37,9 +42,11 @@ public:
 
 private:
     QPointF onCurve(double t) const;
+    // Where along a wave's time the point at t stands, 0 to 1 over its sweep.
+    double alongSweep(double t) const;
     QPointF onXWave(double t) const;
     QPointF onYWave(double t) const;
-    void paintWaves(QPainter &painter) const;
+    void paintWaves(QPainter &painter, double t) const;
     void paintLabels(QPainter &painter) const;
 
     const FigurePainter &m_figure;
@@ -48,6 +55,8 @@ private:
     QRectF m_xWave;
     QRectF m_yWave;
     double m_lineWidth;
+    // The time a sweep shows, in radians.
+    double m_sweepTime;
 };
 
 } // namespace closeup
