@@ -179,7 +179,8 @@ void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
     QVERIFY(box.width() > 600 && std::abs(box.width() - box.height()) <= 2);
     const QPointF centre = QRectF(box).center();
     const double half = box.width() / 2.0 - 3; // less half the line's width
-    const auto pixelOf = [&](QPointF point) { return (centre + point * half).toPoint(); };
+    // y upward, as in the formula: the top edge is y = 1.
+    const auto pixelOf = [&](QPointF point) { return (centre + QPointF(point.x(), -point.y()) * half).toPoint(); };
     const auto near = [&](QPointF point, bool (*isColour)(QRgb)) {
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx)
@@ -202,8 +203,8 @@ void tst_WithoutWindow::pngShowsTheCurveThroughItsTouches()
         const QPointF before = curveAt(i - 1), here = curveAt(i), after = curveAt(i + 1);
         if (!near(here, isInk))
             QFAIL(qPrintable(QStringLiteral("a gap in the line at (%1, %2)").arg(here.x()).arg(here.y())));
-        if (here.y() <= before.y() && here.y() < after.y())
-            touches += here + QPointF(0, -outside);
+        if (here.y() >= before.y() && here.y() > after.y())
+            touches += here + QPointF(0, outside);
         if (here.x() >= before.x() && here.x() > after.x())
             touches += here + QPointF(outside, 0);
     }
