@@ -29,9 +29,7 @@ struct FigurePalette {
     // The figure in colour, as on the screen; and in black on white, for a sheet that
     // is copied in grey, its touch marks told apart by where they stand, not by colour.
     static FigureInks inColour() { return {frame, curve, touch, dot}; }
-    static FigureInks blackOnWhite() { return {greyFrame, Qt::black, Qt::black, Qt::black}; }
-    // The frame that a black line still stands out against.
-    static inline const QColor greyFrame{150, 150, 150};
+    static FigureInks blackOnWhite() { return {Qt::black, Qt::black, Qt::black, Qt::black}; }
 
     // Every colour a painted figure has: each ink blended with the paper in steps, for
     // the edges that antialiasing softens. A picture of the figure keeps its look in

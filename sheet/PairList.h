@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Frequencies.h"
+#include "Phase.h"
 #include "Worksheet.h"
 
 #include <QString>
@@ -26,10 +27,12 @@ Parsed parse(QStringView text);
 QString text(const std::vector<figure::FrequencyPair> &pairs);
 
 // count different figures, each a ratio in lowest terms, so that no two on a sheet
-// are the same figure drawn twice over, from the simplest figures that leave a choice.
-std::vector<figure::FrequencyPair> random(int count, std::uint32_t seed);
-// The sheet with count random figures drawn from its seed, or from a new one that it
-// then keeps.
+// are the same figure drawn twice over, from the simplest figures at the phase that
+// leave a choice and can be counted with count of them on a page.
+std::vector<figure::FrequencyPair> random(int count, std::uint32_t seed,
+                                          double phaseDegrees = figure::Phase::windowDegrees);
+// The sheet with count random figures at its phase drawn from its seed, or from a new
+// one that it then keeps.
 Worksheet withRandomPairs(Worksheet sheet, int count);
 
 } // namespace pairlist

@@ -1,7 +1,11 @@
 #include "SheetFile.h"
 
 #include "FigureFile.h"
+#include "SheetLayout.h"
 #include "SheetPainter.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace sheet {
 
@@ -16,6 +20,16 @@ QPageLayout SheetFile::portrait(QPageSize::PageSizeId paper)
     return {QPageSize(paper), QPageLayout::Portrait,
             QMarginsF(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres),
             QPageLayout::Millimeter};
+}
+
+double SheetFile::figureRoom(int figures)
+{
+    constexpr double millimetre = 1;
+    double room = std::numeric_limits<double>::max();
+    for (const QPageSize::PageSizeId paper : papers)
+        room = std::min(room, SheetLayout(portrait(paper).paintRect(QPageLayout::Millimeter), figures, millimetre)
+                                  .figureSide());
+    return room;
 }
 
 figureexport::ExportResult SheetFile::write(const Worksheet &sheet, const QString &path, const QPageLayout &layout,

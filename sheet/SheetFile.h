@@ -7,6 +7,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <array>
+
 namespace sheet {
 
 // Writes a worksheet as a PDF in a page layout, all or nothing like every file of the
@@ -17,8 +19,14 @@ public:
     // otherwise.
     static constexpr int resolution = 1200;
 
+    // The papers a sheet is written on without a window.
+    static constexpr std::array<QPageSize::PageSizeId, 2> papers{QPageSize::A4, QPageSize::Letter};
+
     // Portrait on the paper, with a printer's margins.
     static QPageLayout portrait(QPageSize::PageSizeId paper);
+    // The side of each figure's square, in millimetres, where this many share a page,
+    // on the paper that leaves them least.
+    static double figureRoom(int figures);
     static figureexport::ExportResult write(const Worksheet &sheet, const QString &path, const QPageLayout &layout,
                                             int resolution = SheetFile::resolution);
 };

@@ -1,5 +1,7 @@
 #include "SheetLayout.h"
 
+#include "SheetHeading.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -13,6 +15,9 @@ constexpr double lineShareOfCell = 0.13;
 constexpr double smallestLineMillimetres = 4.5;
 constexpr double largestLineMillimetres = 7;
 constexpr int linesUnderFigure = 2;
+// Clear paper between a figure's words and the figure below, whose marks stand in the
+// top of its square's area: no answer is read as the next figure's.
+constexpr double wordsGapMillimetres = 3;
 
 int rowsFor(int figures, int columns)
 {
@@ -21,22 +26,24 @@ int rowsFor(int figures, int columns)
 
 } // namespace
 
-SheetLayout::SheetLayout(const QRectF &page, int figures, double headingHeight, double millimetre)
-    : m_heading(page.left(), page.top(), page.width(), headingHeight)
+SheetLayout::SheetLayout(const QRectF &page, int figures, double millimetre)
+    : m_figures(std::max(figures, 0))
+    , m_heading(page.left(), page.top(), page.width(), SheetHeading::height * millimetre)
     , m_grid(page.left(), m_heading.bottom(), page.width(), page.height() - m_heading.height())
+    , m_wordsGap(wordsGapMillimetres * millimetre)
 {
-    figures = std::max(figures, 1);
     const auto lineFor = [&](double cellWidth) {
         return std::clamp(cellWidth * lineShareOfCell, smallestLineMillimetres * millimetre,
                           largestLineMillimetres * millimetre);
     };
     // On a page too small for any, the grid that comes closest, its figures of no size.
     double best = std::numeric_limits<double>::lowest();
-    for (int columns = 1; columns <= figures; ++columns) {
-        const int rows = rowsFor(figures, columns);
+    const int placed = std::max(m_figures, 1);
+    for (int columns = 1; columns <= placed; ++columns) {
+        const int rows = rowsFor(placed, columns);
         const double cellWidth = m_grid.width() / columns;
         const double line = lineFor(cellWidth);
-        const double side = std::min(cellWidth, m_grid.height() / rows - linesUnderFigure * line);
+        const double side = std::min(cellWidth, m_grid.height() / rows - linesUnderFigure * line - m_wordsGap);
         if (side > best) {
             best = side;
             m_columns = columns;
@@ -54,13 +61,17 @@ QRectF SheetLayout::cell(int i) const
     return {m_grid.left() + (i % m_columns) * width, m_grid.top() + (i / m_columns) * height, width, height};
 }
 
+double SheetLayout::block() const
+{
+    return m_side + linesUnderFigure * m_lineHeight + m_wordsGap;
+}
+
 QRectF SheetLayout::figure(int i) const
 {
-    // The figure and its words as one block, centred in the cell.
+    // The figure, its words and the gap under them as one block, centred in the cell.
     const QRectF room = cell(i);
-    const double block = m_side + linesUnderFigure * m_lineHeight;
     QRectF square(0, 0, m_side, m_side);
-    square.moveCenter(QPointF(room.center().x(), room.top() + (room.height() - block) / 2 + m_side / 2));
+    square.moveCenter(QPointF(room.center().x(), room.top() + (room.height() - block()) / 2 + m_side / 2));
     return square;
 }
 

@@ -3,8 +3,11 @@
 #include "ExportLimits.h"
 #include "FigurePalette.h"
 #include "FigureWords.h"
+#include "SheetHeading.h"
 #include "SheetLayout.h"
+#include "SheetPages.h"
 #include "SheetTexts.h"
+#include "TouchSpacing.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -17,16 +20,8 @@ namespace sheet {
 
 namespace {
 
-// The heading, in millimetres: a title, then up to three lines (a name line or what
-// the key shows, the task, the phase), each type size with the height of its line.
-constexpr double titleMillimetres = 6;
-constexpr double titleLineMillimetres = 8;
-constexpr double headingGapMillimetres = 3;
-constexpr double headingTypeMillimetres = 3.6;
-constexpr double headingLineMillimetres = 6;
-constexpr int headingLines = 3;
-constexpr double headingMillimetres =
-    titleLineMillimetres + headingGapMillimetres + headingLines * headingLineMillimetres + headingGapMillimetres;
+// The frame of every figure: black and thick enough that a copier keeps it.
+constexpr double frameMillimetres = 0.25;
 // The words under a figure fill this share of their line, and of its width.
 constexpr double wordsShareOfLine = 0.72;
 constexpr double wordsShareOfWidth = 0.86;
@@ -73,6 +68,12 @@ void drawWords(QPainter &painter, const QFont &base, const QRectF &line, const Q
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
 }
 
+// "Page n of count" where the quiz, and so the key, take more than one; else nothing.
+QString pageText(int n, int count)
+{
+    return count > 1 ? pageNumber.arg(n + 1).arg(count) : QString();
+}
+
 } // namespace
 
 SheetPainter::SheetPainter(const Worksheet &sheet)
@@ -87,83 +88,105 @@ SheetPainter::SheetPainter(const Worksheet &sheet)
 
 bool SheetPainter::paint(QPainter &painter, QPagedPaintDevice &device) const
 {
-    paintPage(painter, false);
-    if (!m_sheet.withKey)
-        return true;
-    if (!device.newPage())
-        return false;
-    paintPage(painter, true);
+    const double millimetre = painter.device()->logicalDpiY() / figureexport::ExportLimits::millimetresPerInch;
+    std::vector<double> smallestSides;
+    for (const closeup::FigurePainter &figure : m_figures)
+        smallestSides.push_back(TouchSpacing::smallestArea(figure.touches()) * millimetre);
+    const std::vector<SheetPages::Page> pages = SheetPages::split(painter.viewport(), millimetre, smallestSides);
+    // The quiz's pages, then the key's in the same order, each part numbered on its
+    // own: the class is handed the first, the teacher keeps the rest.
+    const int count = int(pages.size());
+    for (const bool key : {false, true}) {
+        if (key && !m_sheet.withKey)
+            break;
+        for (int n = 0; n < count; ++n) {
+            if ((key || n > 0) && !device.newPage())
+                return false;
+            paintPage(painter, pages[std::size_t(n)], key, pageText(n, count), millimetre);
+        }
+    }
     return true;
 }
 
-void SheetPainter::paintPage(QPainter &painter, bool key) const
+void SheetPainter::paintPage(QPainter &painter, const SheetPages::Page &page, bool key, const QString &number,
+                             double millimetre) const
 {
-    const QRectF page = painter.viewport();
-    const double millimetre = painter.device()->logicalDpiY() / figureexport::ExportLimits::millimetresPerInch;
-    const SheetLayout layout(page, int(m_figures.size()), headingMillimetres * millimetre, millimetre);
+    const SheetLayout &layout = page.layout;
     painter.save();
-    painter.fillRect(page, closeup::FigurePalette::paper);
+    painter.fillRect(painter.viewport(), closeup::FigurePalette::paper);
     painter.setPen(closeup::FigurePalette::caption);
-    paintHeading(painter, layout.heading(), key, millimetre);
-    for (int i = 0; i < int(m_figures.size()); ++i) {
-        closeup::FigurePainter figure = m_figures[std::size_t(i)];
+    paintHeading(painter, layout.heading(), key, number, millimetre);
+    for (int i = 0; i < layout.figures(); ++i) {
+        const int n = page.first + i;
+        closeup::FigurePainter figure = m_figures[std::size_t(n)];
         figure.setTouchesMarked(key);
+        figure.setFinestFrame(frameMillimetres * millimetre);
         figure.paint(painter, layout.figure(i), false);
         if (key)
-            paintAnswer(painter, layout, i);
+            paintAnswer(painter, layout, i, n);
         else
-            paintAnswerLine(painter, layout, i);
+            paintAnswerLine(painter, layout, i, n);
     }
     painter.restore();
 }
 
-void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool key, double millimetre) const
+void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool key, const QString &number,
+                                double millimetre) const
 {
     const QString title = !key ? m_sheet.title : m_sheet.title.isEmpty() ? keyAlone : keyTitle.arg(m_sheet.title);
-    QStringList lines = key ? QStringList{keyExplained} : QStringList{studentLine, task};
+    QStringList lines = key ? QStringList{keyExplained} : QStringList{studentLine, task, freeEndCounts};
     if (!figure::Phase::isWindow(m_sheet.phaseDegrees))
         lines << phaseLine.arg(closeup::degreesText(m_sheet.phaseDegrees));
 
     QPaintDevice *device = painter.device();
     const QFont base = painter.font();
-    QRectF line(heading.left(), heading.top(), heading.width(), titleLineMillimetres * millimetre);
+    QRectF line(heading.left(), heading.top(), heading.width(), SheetHeading::titleLine * millimetre);
+    // In the corners, where the title leaves room, the page's number and the variant:
+    // a teacher's notes more than a heading.
+    painter.setFont(sizedFont(base, SheetHeading::type * millimetre));
+    const QFontMetricsF corners(painter.font(), device);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, number);
+    double corner = corners.horizontalAdvance(number);
     if (m_sheet.seed) {
-        // In a corner, where the title leaves room: a teacher's note more than a heading.
         const QString variant = variantText.arg(*m_sheet.seed);
-        painter.setFont(sizedFont(base, headingTypeMillimetres * millimetre));
         painter.drawText(line, Qt::AlignRight | Qt::AlignTop, variant);
-        line.adjust(0, 0, -2 * QFontMetricsF(painter.font(), device).horizontalAdvance(variant), 0);
-        line.moveLeft(heading.left() + (heading.width() - line.width()) / 2);
+        corner = std::max(corner, corners.horizontalAdvance(variant));
     }
-    painter.setFont(fitted(bold(base), titleMillimetres * millimetre, title, line.width(), device));
+    line.adjust(corner, 0, -corner, 0);
+    painter.setFont(fitted(bold(base), SheetHeading::titleType * millimetre, title, line.width(), device));
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, title);
-    line = QRectF(heading.left(), line.bottom() + headingGapMillimetres * millimetre, heading.width(),
-                  headingLineMillimetres * millimetre);
+    line = QRectF(heading.left(), line.bottom() + SheetHeading::gap * millimetre, heading.width(),
+                  SheetHeading::line * millimetre);
+    // The lines in one type, the size at which the longest fits.
+    QFont type = sizedFont(base, SheetHeading::type * millimetre);
+    for (const QString &text : std::as_const(lines))
+        type = fitted(base, type.pixelSize(), text, heading.width(), device);
+    painter.setFont(type);
     for (const QString &text : std::as_const(lines)) {
-        painter.setFont(fitted(base, headingTypeMillimetres * millimetre, text, heading.width(), device));
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
         line.moveTop(line.bottom());
     }
     painter.setFont(base);
 }
 
-void SheetPainter::paintAnswer(QPainter &painter, const SheetLayout &layout, int i) const
+void SheetPainter::paintAnswer(QPainter &painter, const SheetLayout &layout, int i, int n) const
 {
-    const figure::TouchPoints &touches = m_figures[std::size_t(i)].touches();
+    const figure::TouchPoints &touches = m_figures[std::size_t(n)].touches();
     const QFont base = painter.font();
     QRectF line = firstWordsLine(layout, i);
-    for (const QString &text : {numbered.arg(i + 1).arg(closeup::readingLine(touches)), closeup::touchCounts(touches)}) {
+    const QString reading = numbered.arg(n + 1).arg(closeup::readingLine(touches));
+    for (const QString &text : {reading, closeup::touchCounts(touches)}) {
         drawWords(painter, base, line, text);
         line.moveTop(line.bottom());
     }
     painter.setFont(base);
 }
 
-void SheetPainter::paintAnswerLine(QPainter &painter, const SheetLayout &layout, int i) const
+void SheetPainter::paintAnswerLine(QPainter &painter, const SheetLayout &layout, int i, int n) const
 {
     // The number and "b : a =", and under them a line to write the answer on, as wide
     // as the cell lets a hand write "11 : 10".
-    const QString lead = numbered.arg(i + 1).arg(answerLead);
+    const QString lead = numbered.arg(n + 1).arg(answerLead);
     const QRectF line = firstWordsLine(layout, i);
     const QFont base = painter.font();
     drawWords(painter, base, line, lead);

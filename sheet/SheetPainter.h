@@ -1,9 +1,11 @@
 #pragma once
 
 #include "FigurePainter.h"
+#include "SheetPages.h"
 #include "Worksheet.h"
 
 #include <QRectF>
+#include <QString>
 
 #include <vector>
 
@@ -12,25 +14,27 @@ class QPainter;
 
 namespace sheet {
 
-class SheetLayout;
-
 // Paints a worksheet, black on white: the quiz, its figures numbered without marks,
-// each over a line for its answer, and after it on a page of its own the key, the
-// same grid with the marks, the counts and each ratio.
+// each over a line for its answer, and after it on pages of its own the key, the
+// same pages with the marks, the counts and each ratio. Each figure is drawn large
+// enough that its touches can be counted; the figures take as many pages as that needs.
 class SheetPainter {
 public:
     explicit SheetPainter(const Worksheet &sheet);
 
-    // Onto the paged device the painter is begun on, a page each. False where the
-    // device took no second page.
+    // Onto the paged device the painter is begun on. False where the device took no
+    // further page.
     bool paint(QPainter &painter, QPagedPaintDevice &device) const;
 
 private:
-    void paintPage(QPainter &painter, bool key) const;
-    void paintHeading(QPainter &painter, const QRectF &heading, bool key, double millimetre) const;
-    // Under figure i: on the key its ratio and counts, on the quiz a line to write on.
-    void paintAnswer(QPainter &painter, const SheetLayout &layout, int i) const;
-    void paintAnswerLine(QPainter &painter, const SheetLayout &layout, int i) const;
+    void paintPage(QPainter &painter, const SheetPages::Page &page, bool key, const QString &number,
+                   double millimetre) const;
+    void paintHeading(QPainter &painter, const QRectF &heading, bool key, const QString &number,
+                      double millimetre) const;
+    // Under the page's figure i, the sheet's figure n: on the key its ratio and counts,
+    // on the quiz a line to write on.
+    void paintAnswer(QPainter &painter, const SheetLayout &layout, int i, int n) const;
+    void paintAnswerLine(QPainter &painter, const SheetLayout &layout, int i, int n) const;
 
     Worksheet m_sheet;
     std::vector<closeup::FigurePainter> m_figures;

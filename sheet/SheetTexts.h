@@ -10,10 +10,13 @@ inline const QString defaultTitle = QStringLiteral("Фигури на Лисаж
 inline const QString keyTitle = QStringLiteral("%1 — отговори");
 inline const QString keyAlone = QStringLiteral("Отговори");
 inline const QString studentLine = QStringLiteral("Име: ______________________________   Клас: ________");
-inline const QString task = QStringLiteral("Запишете отношението b : a за всяка фигура, като преброите допиранията ѝ до горната и до страничната страна.");
+inline const QString task = QStringLiteral("Запишете отношението b : a за всяка фигура, като преброите допиранията ѝ до горната и до дясната страна.");
+inline const QString freeEndCounts = QStringLiteral("Свободен край на кривата се брои за половин допиране.");
 inline const QString keyExplained = QStringLiteral("Под всяка фигура: отношението b : a и допиранията ѝ горе и отстрани; половин чертичка е свободен край, който се брои за половина.");
 // The seed of random figures, which makes the same sheet again.
 inline const QString variantText = QStringLiteral("Вариант %1");
+// Where the quiz, and the key, take more than one page: the page, of how many.
+inline const QString pageNumber = QStringLiteral("Страница %1 от %2");
 // The phase, where it is not 90°.
 inline const QString phaseLine = QStringLiteral("Фазова разлика φ = %1°");
 // The figure's number, then the answer or what the line for it follows.
@@ -25,8 +28,8 @@ inline const QString actionText = QStringLiteral("Работен лист…");
 inline const QString dialogTitle = QStringLiteral("Работен лист");
 inline const QString randomChoice = QStringLiteral("&Случайни фигури");
 inline const QString countLabel = QStringLiteral("&Брой:");
-inline const QString seedLabel = QStringLiteral("&Зародиш:");
-inline const QString seedHint = QStringLiteral("Един и същ зародиш дава едни и същи фигури");
+inline const QString seedLabel = QStringLiteral("&Вариант:");
+inline const QString seedHint = QStringLiteral("Един и същ вариант дава едни и същи фигури");
 inline const QString chosenChoice = QStringLiteral("&Избрани двойки a:b");
 inline const QString pairsName = QStringLiteral("Двойки a:b");
 inline const QString pairsHint = QStringLiteral("Например 1:2, 2:3, 3:4 — от 1 до %1 двойки, честоти от %2 до %3");

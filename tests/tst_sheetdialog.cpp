@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -89,6 +90,11 @@ void TestSheetDialog::randomFiguresComeFromTheSeed()
     // Count, seed, phase, in the order a user tabs through them.
     boxes[0]->setValue(5);
     boxes[1]->setValue(4242);
+    // Named by the word the sheet prints it under, "Вариант 4242".
+    auto *form = dialog.findChild<QFormLayout *>();
+    auto *label = qobject_cast<QLabel *>(form->labelForField(boxes[1]));
+    QVERIFY(label);
+    QCOMPARE(label->text().remove(QLatin1Char('&')), QStringLiteral("Вариант:"));
     const std::optional<sheet::Worksheet> sheet = dialog.worksheet();
     QVERIFY(sheet);
     QCOMPARE(sheet->pairs, sheet::pairlist::random(5, 4242));

@@ -1,16 +1,18 @@
 // Worksheets from the command line, read back as a teacher's printer and a student
 // would see them: pages, words and pictures of the pages, through Poppler's tools.
 #include "KorvanaProcess.h"
+#include "PairList.h"
+#include "TouchPoints.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -29,7 +31,7 @@ QString poppler(const QString &name, const QStringList &arguments)
 
 // What a student reads off figure a:b at a phase, worked out here from the curve
 // x = sin(a t + φ), y = sin(b t): the distinct places where it reaches the top edge
-// (y = -1) and the right edge (x = 1), and b : a in lowest terms.
+// (y = 1) and the right edge (x = 1), and b : a in lowest terms.
 struct Model {
     int marks;
     QString ratio;
@@ -46,7 +48,7 @@ Model model(int a, int b, double phaseDegrees = 90)
     };
     std::vector<double> top;
     for (int k = 0; k < b; ++k)
-        top.push_back(std::sin(a * (1.5 * std::numbers::pi + 2 * std::numbers::pi * k) / b + phase));
+        top.push_back(std::sin(a * (0.5 * std::numbers::pi + 2 * std::numbers::pi * k) / b + phase));
     std::vector<double> side;
     for (int m = 0; m < a; ++m)
         side.push_back(std::sin(b * (std::numbers::pi / 2 - phase + 2 * std::numbers::pi * m) / a));
@@ -59,7 +61,10 @@ template <class Passes>
 std::vector<QRect> parts(const QImage &image, const QRect &within, Passes passes)
 {
     const QRect area = within & image.rect();
-    QSet<std::pair<int, int>> seen;
+    std::vector<bool> seen(std::size_t(std::max(0, area.width() * area.height())));
+    const auto place = [&](const QPoint &p) {
+        return std::size_t((p.y() - area.top()) * area.width() + p.x() - area.left());
+    };
     std::vector<QRect> found;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -68,9 +73,9 @@ std::vector<QRect> parts(const QImage &image, const QRect &within, Passes passes
             while (!open.empty()) {
                 const QPoint p = open.back();
                 open.pop_back();
-                if (!area.contains(p) || seen.contains({p.x(), p.y()}) || !passes(qGray(image.pixel(p))))
+                if (!area.contains(p) || seen[place(p)] || !passes(qGray(image.pixel(p))))
                     continue;
-                seen.insert({p.x(), p.y()});
+                seen[place(p)] = true;
                 bounds |= QRect(p, QSize(1, 1));
                 open.insert(open.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
             }
@@ -78,6 +83,129 @@ std::vector<QRect> parts(const QImage &image, const QRect &within, Passes passes
                 found.push_back(bounds);
         }
     return found;
+}
+
+// Measures on paper, in millimetres.
+constexpr double millimetresPerInch = 25.4;
+// Neighbouring touches on an edge, apart; the frame, thick; words clear of the next
+// figure's ink.
+constexpr double finestTouchSpacing = 1;
+constexpr double finestFrame = 0.2;
+constexpr double clearUnderWords = 3;
+// Whole pages are looked at as a copier sees them; a frame as a printer prints it.
+constexpr int pageDots = 100;
+constexpr int frameDots = 1200;
+// A pixel darker than this is ink.
+constexpr int inkGrey = 128;
+
+// The closest two of the positions, apart; very far for fewer than two.
+double closestOf(std::vector<double> positions)
+{
+    std::sort(positions.begin(), positions.end());
+    double closest = 1e9;
+    for (std::size_t i = 1; i < positions.size(); ++i)
+        closest = std::min(closest, positions[i] - positions[i - 1]);
+    return closest;
+}
+
+// The closest two touches on an edge of figure a:b, in the figure's units (-1 to 1),
+// whichever way its edges run.
+double closestTouches(int a, int b, double phaseDegrees)
+{
+    const figure::TouchPoints touches(a, b, phaseDegrees);
+    std::vector<double> top;
+    for (const figure::TouchPoints::Touch &touch : touches.top())
+        top.push_back(touch.x);
+    std::vector<double> side;
+    for (const figure::TouchPoints::Touch &touch : touches.side())
+        side.push_back(touch.y);
+    return std::min(closestOf(top), closestOf(side));
+}
+
+// The figures' squares on a quiz page: each its frame with the curve that touches it
+// from inside, one part, square and larger than any letter; in rows, left to right.
+std::vector<QRect> squaresOn(const QImage &page)
+{
+    constexpr double largerThanLetters = 8;
+    const int smallest = int(largerThanLetters * pageDots / millimetresPerInch);
+    std::vector<QRect> squares;
+    for (const QRect &part : parts(page, page.rect(), [](int grey) { return grey < inkGrey; }))
+        if (part.width() > smallest && std::abs(part.width() - part.height()) < 3)
+            squares.push_back(part);
+    std::sort(squares.begin(), squares.end(), [](const QRect &one, const QRect &other) {
+        return std::abs(one.top() - other.top()) > 2 ? one.top() < other.top() : one.left() < other.left();
+    });
+    return squares;
+}
+
+// The figures' numbers on a page, in the order they are written.
+std::vector<int> numbersOn(const QString &text)
+{
+    std::vector<int> numbers;
+    static const QRegularExpression number(QStringLiteral("(?:^|\\s)(\\d+)\\.\\s"));
+    for (const QRegularExpressionMatch &match : number.globalMatch(text))
+        numbers.push_back(match.captured(1).toInt());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+// The clear paper, in millimetres, between the words under square above and the
+// first ink of square below in its columns: its frame on the quiz; on the key its
+// marks, which stand in a tenth of its side above it.
+double clearOver(const QImage &page, const QRect &above, const QRect &below, bool marked)
+{
+    const int band = below.width() / 10;
+    const auto inkIn = [&](int y) {
+        for (int x = below.left(); x <= below.right() + band; ++x)
+            if (qGray(page.pixel(x, y)) < inkGrey)
+                return true;
+        return false;
+    };
+    int y = below.top() - 1;
+    if (marked) {
+        while (y > below.top() - band && !inkIn(y))
+            --y;
+        while (y > below.top() - band && inkIn(y))
+            --y;
+    }
+    int clear = 0;
+    for (; y > above.bottom() && !inkIn(y); --y)
+        ++clear;
+    return clear * millimetresPerInch / pageDots;
+}
+
+// The left side of a square's frame, printed: how thin it is at its thinnest over the
+// middle half of its height, in millimetres, and how grey its darkest dot is there
+// (0 for black).
+struct Frame {
+    double thickness = 0;
+    int grey = 255;
+};
+
+Frame frameOf(const QString &file, int page, const QRect &square, const QString &picture)
+{
+    constexpr int scale = frameDots / pageDots;
+    constexpr int outside = 2 * scale;
+    const QRect crop(square.left() * scale - outside, (square.top() + square.height() / 4) * scale, 3 * outside,
+                     square.height() / 2 * scale);
+    poppler("pdftoppm", {"-f", QString::number(page), "-l", QString::number(page), "-r", QString::number(frameDots),
+                         "-gray", "-x", QString::number(crop.x()), "-y", QString::number(crop.y()), "-W",
+                         QString::number(crop.width()), "-H", QString::number(crop.height()), "-png", "-singlefile",
+                         file, picture});
+    const QImage image(picture + ".png");
+    Frame frame{.thickness = 1e9, .grey = 0};
+    for (int y = 0; y < image.height(); ++y) {
+        int x = 0;
+        while (x < image.width() && qGray(image.pixel(x, y)) >= inkGrey)
+            ++x;
+        int run = 0;
+        int darkest = 255;
+        for (; x < image.width() && qGray(image.pixel(x, y)) < inkGrey; ++x, ++run)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        frame.thickness = std::min(frame.thickness, run * millimetresPerInch / frameDots);
+        frame.grey = std::max(frame.grey, darkest);
+    }
+    return image.isNull() ? Frame{} : frame;
 }
 
 } // namespace
@@ -89,6 +217,8 @@ private slots:
     void quizHidesWhatTheKeyTells_data();
     void quizHidesWhatTheKeyTells();
     void figuresAndMarksOnThePages();
+    void everyFigureCanBeCounted_data();
+    void everyFigureCanBeCounted();
     void theSameSeedGivesTheSameSheet();
     void badInputIsRefusedAndWritesNothing_data();
     void badInputIsRefusedAndWritesNothing();
@@ -139,6 +269,9 @@ void tst_SheetFile::quizHidesWhatTheKeyTells()
     for (int n = 1; n <= count; ++n)
         QVERIFY2(quiz.contains(QRegularExpression(QStringLiteral("(^|\\s)%1\\.\\s").arg(n))), qPrintable(quiz));
     QVERIFY2(!quiz.contains(QRegularExpression(QStringLiteral("b : a = \\d"))), qPrintable(quiz));
+    // How a free end counts, said where a student reads the task.
+    const QString freeEnd = QStringLiteral("Свободен край на кривата се брои за половин допиране.");
+    QVERIFY2(quiz.contains(freeEnd), qPrintable(quiz));
     // Random figures name their seed, to make the same sheet and key again.
     const int seedAt = int(options.indexOf("--seed"));
     if (seedAt >= 0)
@@ -199,6 +332,109 @@ void tst_SheetFile::figuresAndMarksOnThePages()
         QCOMPARE(marksOn(quiz, squares[i]), 0);
         QCOMPARE(marksOn(key, squares[i]), model(a, b).marks);
     }
+}
+
+void tst_SheetFile::everyFigureCanBeCounted_data()
+{
+    QTest::addColumn<QStringList>("options");
+    // The quiz's pages, where a page is sure to hold every figure; 0 elsewhere.
+    QTest::addColumn<int>("quizPages");
+    // Every a:b in lowest terms with b below a, from a = 19 down to 16: the 48 figures
+    // whose touches crowd closest.
+    QStringList crowded;
+    for (int a = 19; crowded.size() < 48; --a)
+        for (int b = 1; b < a; ++b)
+            if (std::gcd(a, b) == 1)
+                crowded << QStringLiteral("%1:%2").arg(a).arg(b);
+    QTest::newRow("48 crowded on letter") << QStringList{"--pairs", crowded.join(','), "--paper", "letter"} << 0;
+    // Random figures are drawn among those that a page of them can show.
+    QTest::newRow("48 at random on letter")
+        << QStringList{"--random", "48", "--seed", "2026", "--paper", "letter"} << 1;
+    QTest::newRow("12 at random") << QStringList{"--random", "12", "--seed", "2026"} << 1;
+    QTest::newRow("at 30 degrees") << QStringList{"--pairs", "1:2,3:5,7:4,19:18,13:11,9:2", "--phase", "30"} << 0;
+}
+
+void tst_SheetFile::everyFigureCanBeCounted()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, quizPages);
+    for (const char *tool : {"pdfinfo", "pdftotext", "pdftoppm"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            QSKIP("Poppler's tools (poppler-utils) are not installed");
+    const QString file = path(QStringLiteral("countable.pdf"));
+    QCOMPARE(korvana(QStringList{"--sheet", file, "--answers"} + options).status, 0);
+    const int phaseAt = int(options.indexOf("--phase"));
+    const double phase = phaseAt >= 0 ? options[phaseAt + 1].toDouble() : 90;
+    const int pairsAt = int(options.indexOf("--pairs"));
+    std::vector<std::pair<int, int>> pairs;
+    if (pairsAt >= 0)
+        for (const QString &pair : options[pairsAt + 1].split(','))
+            pairs.emplace_back(pair.section(':', 0, 0).toInt(), pair.section(':', 1).toInt());
+    else
+        for (const auto &[a, b] : sheet::pairlist::random(options[options.indexOf("--random") + 1].toInt(),
+                                                          options[options.indexOf("--seed") + 1].toUInt(), phase))
+            pairs.emplace_back(a, b);
+
+    // The quiz's pages, then the key's, page for page.
+    const QRegularExpressionMatch pagesLine = QRegularExpression("Pages:\\s+(\\d+)").match(poppler("pdfinfo", {file}));
+    const int pages = pagesLine.captured(1).toInt();
+    QVERIFY2(pages > 0 && pages % 2 == 0, qPrintable(pagesLine.captured()));
+    if (quizPages)
+        QCOMPARE(pages / 2, quizPages);
+    poppler("pdftoppm", {"-gray", "-r", QString::number(pageDots), "-aa", "no", "-aaVector", "no", "-png", file,
+                         path("countable")});
+    const int digits = int(QString::number(pages).size());
+    const auto picture = [&](int page) {
+        return QImage(path(QStringLiteral("countable-%1.png").arg(page, digits, 10, QLatin1Char('0'))));
+    };
+    int next = 1;
+    for (int page = 1; page <= pages / 2; ++page) {
+        const int keyPage = page + pages / 2;
+        const QImage quiz = picture(page);
+        const QImage key = picture(keyPage);
+        QVERIFY(!quiz.isNull() && !key.isNull());
+        // The figures in order, each answered on the key where it stood on the quiz.
+        const std::vector<QRect> squares = squaresOn(quiz);
+        std::vector<int> numbers(squares.size());
+        std::iota(numbers.begin(), numbers.end(), next);
+        const QString onPage = QString::number(page);
+        const QString onKey = QString::number(keyPage);
+        QCOMPARE(numbersOn(poppler("pdftotext", {"-f", onPage, "-l", onPage, file, "-"})), numbers);
+        QCOMPARE(numbersOn(poppler("pdftotext", {"-f", onKey, "-l", onKey, file, "-"})), numbers);
+        QVERIFY(!squares.empty());
+
+        // Frames black and thick, on both pages.
+        const Frame frame = frameOf(file, page, squares.front(), path("frame"));
+        QVERIFY2(frame.thickness >= finestFrame && frame.grey < inkGrey / 4,
+                 qPrintable(QStringLiteral("page %1: %2 mm, grey %3").arg(page).arg(frame.thickness).arg(frame.grey)));
+        const Frame keyFrame = frameOf(file, keyPage, squares.front(), path("frame"));
+        QVERIFY(keyFrame.thickness >= finestFrame && keyFrame.grey < inkGrey / 4);
+
+        for (std::size_t i = 0; i < squares.size(); ++i, ++next) {
+            const QRect &square = squares[i];
+            // Touches far enough apart to count, as far as a dot of the picture tells.
+            const auto [a, b] = pairs[std::size_t(next - 1)];
+            const double side = square.width() * millimetresPerInch / pageDots - frame.thickness;
+            const double spacing = side / 2 * closestTouches(a, b, phase);
+            QVERIFY2(spacing >= finestTouchSpacing * (1 - 1.0 / square.width()),
+                     qPrintable(QStringLiteral("%1:%2 on page %3: %4 mm").arg(a).arg(b).arg(page).arg(spacing)));
+            // Clear paper between the words of the figure above and this one.
+            const auto above = std::find_if(squares.rbegin() + std::ptrdiff_t(squares.size() - i), squares.rend(),
+                                            [&](const QRect &other) {
+                                                return std::abs(other.center().x() - square.center().x()) < 3;
+                                            });
+            if (above == squares.rend())
+                continue;
+            for (const auto &[shown, marked] : {std::pair{&quiz, false}, std::pair{&key, true}}) {
+                const double clear = clearOver(*shown, *above, square, marked);
+                QVERIFY2(clear >= clearUnderWords, qPrintable(QStringLiteral("above figure %1 on the %2: %3 mm")
+                                                                  .arg(next)
+                                                                  .arg(marked ? "key" : "quiz")
+                                                                  .arg(clear)));
+            }
+        }
+    }
+    QCOMPARE(next - 1, int(pairs.size()));
 }
 
 void tst_SheetFile::theSameSeedGivesTheSameSheet()

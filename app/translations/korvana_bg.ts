@@ -137,7 +137,7 @@ and with --sheet a worksheet of figures for a quiz, with its key if asked, to a 
     </message>
     <message>
         <source>The seed of the draw, 0 to %1: the same seed draws the same figures (default: a new one).</source>
-        <translation>Зародишът на случайния избор, от 0 до %1: един и същ зародиш дава едни и същи фигури (по подразбиране — нов).</translation>
+        <translation>Вариантът на листа, от 0 до %1: един и същ вариант дава едни и същи фигури (по подразбиране — нов).</translation>
     </message>
     <message>
         <source>The sheet&apos;s title (default &quot;%1&quot;).</source>
