@@ -217,6 +217,8 @@ private slots:
     void quizHidesWhatTheKeyTells_data();
     void quizHidesWhatTheKeyTells();
     void figuresAndMarksOnThePages();
+    void marksStandWhereTheFormulaPutsThem_data();
+    void marksStandWhereTheFormulaPutsThem();
     void everyFigureCanBeCounted_data();
     void everyFigureCanBeCounted();
     void theSameSeedGivesTheSameSheet();
@@ -331,6 +333,67 @@ void tst_SheetFile::figuresAndMarksOnThePages()
         const auto [a, b] = pairs[i];
         QCOMPARE(marksOn(quiz, squares[i]), 0);
         QCOMPARE(marksOn(key, squares[i]), model(a, b).marks);
+    }
+}
+
+void tst_SheetFile::marksStandWhereTheFormulaPutsThem_data()
+{
+    QTest::addColumn<QString>("pairs");
+    QTest::addColumn<int>("phase");
+    QTest::newRow("1:1 at 0°") << "1:1" << 0;
+    QTest::newRow("1:1 and 1:2 at 45°") << "1:1,1:2" << 45;
+    QTest::newRow("2:3 at 30°") << "2:3" << 30;
+}
+
+void tst_SheetFile::marksStandWhereTheFormulaPutsThem()
+{
+    // The figure right way up on paper: from x = sin(a t + φ), y = sin(b t), y upward,
+    // the top edge (y = 1) is reached where b t = 90° + 360° k, the right edge (x = 1)
+    // where a t + φ = 90° + 360° k; the key's marks stand there, across the edge.
+    QFETCH(QString, pairs);
+    QFETCH(int, phase);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm is not installed");
+    const QString file = path(QStringLiteral("formula.pdf"));
+    QCOMPARE(korvana({"--sheet", file, "--pairs", pairs, "--phase", QString::number(phase), "--answers"}).status, 0);
+    poppler("pdftoppm", {"-gray", "-r", QString::number(pageDots), "-png", file, path("formula")});
+    const QImage quiz(path(QStringLiteral("formula-1.png")));
+    const QImage key(path(QStringLiteral("formula-2.png")));
+    QVERIFY(!quiz.isNull() && !key.isNull());
+    const std::vector<QRect> squares = squaresOn(quiz);
+    const QStringList named = pairs.split(QLatin1Char(','));
+    QCOMPARE(int(squares.size()), int(named.size()));
+    constexpr double tolerance = 3;
+    const double radians = phase * std::numbers::pi / 180;
+    const auto isInk = [](int grey) { return grey < inkGrey; };
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        const int a = named[int(i)].section(QLatin1Char(':'), 0, 0).toInt();
+        const int b = named[int(i)].section(QLatin1Char(':'), 1, 1).toInt();
+        const QRectF square = QRectF(squares[i]).adjusted(1, 1, -1, -1);
+        const int band = squares[i].width() / 10;
+        const int clear = 3;
+        std::vector<double> found;
+        for (const QRect &mark : parts(key, QRect(squares[i].left() - clear, squares[i].top() - band,
+                                                  squares[i].width() + 2 * clear, band - clear), isInk))
+            found.push_back(QRectF(mark).center().x());
+        for (const QRect &mark : parts(key, QRect(squares[i].right() + clear, squares[i].top() - clear,
+                                                  band - clear, squares[i].height() + 2 * clear), isInk))
+            found.push_back(-QRectF(mark).center().y());
+        // Each touch of the formula has its mark, and no mark stands elsewhere.
+        std::vector<double> expected;
+        for (int k = 0; k < b; ++k)
+            expected.push_back(square.left() + square.width() / 2
+                               * (1 + std::sin(a * (std::numbers::pi / 2 + 2 * std::numbers::pi * k) / b + radians)));
+        for (int k = 0; k < a; ++k)
+            expected.push_back(-(square.top() + square.height() / 2
+                                 * (1 - std::sin(b * (std::numbers::pi / 2 - radians + 2 * std::numbers::pi * k) / a))));
+        const auto near = [&](const std::vector<double> &in, double where) {
+            return std::any_of(in.begin(), in.end(), [&](double there) { return std::abs(there - where) <= tolerance; });
+        };
+        for (double where : expected)
+            QVERIFY2(near(found, where), qPrintable(QStringLiteral("%1: no mark at %2").arg(named[int(i)]).arg(where)));
+        for (double where : found)
+            QVERIFY2(near(expected, where), qPrintable(QStringLiteral("%1: a mark at %2").arg(named[int(i)]).arg(where)));
     }
 }
 
