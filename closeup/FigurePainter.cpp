@@ -24,16 +24,6 @@ namespace {
 // A tick is never thinner than a pixel.
 constexpr double finestTick = 1;
 
-// The smallest distance between two of the positions, or a large one for fewer than two.
-double closestOf(std::vector<double> positions)
-{
-    std::sort(positions.begin(), positions.end());
-    double closest = std::numeric_limits<double>::max();
-    for (std::size_t i = 1; i < positions.size(); ++i)
-        closest = std::min(closest, positions[i] - positions[i - 1]);
-    return closest;
-}
-
 } // namespace
 
 // Where the figure's square lies in an area, and how thick its lines are there.
@@ -172,6 +162,7 @@ void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
         tops.push_back(layout.toSquare.xToSurface(touch.x));
     for (const figure::TouchPoints::Touch &touch : m_touches.side())
         sides.push_back(layout.toSquare.yToSurface(touch.y));
+    const double closest = m_touches.closestApart() * layout.square.width() / 2;
     // As wide as the line, but leaving the closest two ticks on an edge four clear
     // pixels between them (five, less a pixel that the edges' antialiasing tints),
     // which read as two marks from the back of a room. Where that
@@ -180,7 +171,6 @@ void FigurePainter::paintTouches(QPainter &painter, const Layout &layout) const
     constexpr double clearance = 5;
     constexpr double leastClearance = 1.5;
     constexpr double clearTick = 2;
-    const double closest = std::min(closestOf(tops), closestOf(sides));
     const double crowded = std::min(clearTick, closest - leastClearance);
     const double width = std::clamp(std::max(closest - clearance, crowded), finestTick, layout.lineWidth);
     painter.setPen(QPen(m_inks.touch, width, Qt::SolidLine, Qt::FlatCap));

@@ -1,6 +1,8 @@
 #include "TouchPoints.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <numeric>
 
@@ -11,6 +13,16 @@ namespace {
 // Positions and velocities within this of each other are the same; the computed
 // ones differ from the exact values by a few units in the last place.
 constexpr double tolerance = 1e-9;
+
+// The smallest distance between two of the positions, infinite for fewer than two.
+double closestOf(std::vector<double> positions)
+{
+    std::sort(positions.begin(), positions.end());
+    double closest = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 1; i < positions.size(); ++i)
+        closest = std::min(closest, positions[i] - positions[i - 1]);
+    return closest;
+}
 
 // Adds the touch unless the curve has touched the same point before: an open
 // figure, or one whose frequencies share a factor, passes its points more than once.
@@ -49,6 +61,18 @@ int TouchPoints::halves(const std::vector<Touch> &touches)
     for (const Touch &touch : touches)
         count += touch.freeEnd ? 1 : 2;
     return count;
+}
+
+double TouchPoints::closestApart() const
+{
+    // Along the top edge the touches differ in x, along the side edge in y.
+    std::vector<double> tops;
+    for (const Touch &touch : m_top)
+        tops.push_back(touch.x);
+    std::vector<double> sides;
+    for (const Touch &touch : m_side)
+        sides.push_back(touch.y);
+    return std::min(closestOf(tops), closestOf(sides));
 }
 
 FrequencyPair TouchPoints::reading() const

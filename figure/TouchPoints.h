@@ -32,6 +32,10 @@ public:
     int sideHalves() const { return halves(m_side); }
     // What a student reads off: the counts' ratio in lowest terms, top : side = b : a.
     FrequencyPair reading() const;
+    // The distance between the closest two neighbouring touches on either edge, in the
+    // figure's units: how large the figure must be drawn for each to be told apart.
+    // Infinite where neither edge has two.
+    double closestApart() const;
 
     // A count in halves as a student writes it: "1", "½", "1½".
     static std::string countText(int halves);
