@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace sheet {
 
@@ -29,6 +30,11 @@ constexpr double wordsShareOfWidth = 0.86;
 // stands low in its own line, leaving room above it for the hand.
 constexpr double answerLineShare = 1.2;
 constexpr double writingLineShare = 0.85;
+
+// A heading's type shrinks by this step where its lines do not fit; a wrapped text's
+// height is taken in lines, give or take this share of one.
+constexpr double shrinkStep = 0.95;
+constexpr double wrapSlack = 0.25;
 
 QFont sizedFont(const QFont &base, double pixels)
 {
@@ -155,16 +161,31 @@ void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool k
     line.adjust(corner, 0, -corner, 0);
     painter.setFont(fitted(bold(base), SheetHeading::titleType * millimetre, title, line.width(), device));
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, title);
-    line = QRectF(heading.left(), line.bottom() + SheetHeading::gap * millimetre, heading.width(),
-                  SheetHeading::line * millimetre);
-    // The lines in one type, the size at which the longest fits.
+    // The lines in one type, a long one wrapped onto the next line; smaller only where
+    // the heading's lines would not hold them all.
+    const double lineHeight = SheetHeading::line * millimetre;
+    const auto linesNeeded = [&](const QFont &font) {
+        const QFontMetricsF metrics(font, device);
+        int needed = 0;
+        for (const QString &text : std::as_const(lines))
+            needed += std::max(1, int(std::ceil(metrics.boundingRect(QRectF(0, 0, heading.width(), 0),
+                                                                     Qt::TextWordWrap, text).height()
+                                                / metrics.lineSpacing() - wrapSlack)));
+        return needed;
+    };
     QFont type = sizedFont(base, SheetHeading::type * millimetre);
-    for (const QString &text : std::as_const(lines))
-        type = fitted(base, type.pixelSize(), text, heading.width(), device);
+    while (linesNeeded(type) > SheetHeading::lines && type.pixelSize() > 1)
+        type = sizedFont(base, type.pixelSize() * shrinkStep);
     painter.setFont(type);
+    const double spacing = QFontMetricsF(type, device).lineSpacing();
+    double top = line.bottom() + SheetHeading::gap * millimetre;
     for (const QString &text : std::as_const(lines)) {
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, text);
-        line.moveTop(line.bottom());
+        const QRectF wrapped = painter.boundingRect(QRectF(heading.left(), 0, heading.width(), 0),
+                                                    Qt::TextWordWrap, text);
+        const int rows = std::max(1, int(std::ceil(wrapped.height() / spacing - wrapSlack)));
+        painter.drawText(QRectF(heading.left(), top, heading.width(), rows * lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+        top += rows * lineHeight;
     }
     painter.setFont(base);
 }
