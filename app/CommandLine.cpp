@@ -254,7 +254,7 @@ Task parse(const QList<QByteArray> &bytes, const Language &language)
 {
     QStringList arguments;
     for (const QByteArray &argument : bytes) {
-        arguments << QFile::decodeName(argument);
+        arguments << forms::fromUtf8KeepingByteOrderMark(argument);
         // A name that does not survive the way into a QString and back would be
         // written under another name: refused instead.
         if (arguments.size() > 1 && QFile::encodeName(arguments.constLast()) != argument)

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -154,8 +155,14 @@ std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], La
     const Speaker speaker(argc > 0 ? argv[0] : nullptr, language);
     if (std::holds_alternative<ShowHelp>(task)) {
         // Qt words the usage line from the running application's arguments, and its
-        // headings through the application's translators.
-        const QCoreApplication application(argc, argv);
+        // headings through the application's translators. It names the program as it
+        // was called, with control characters made visible, so that a name chosen to
+        // carry a terminal's escapes prints as text.
+        QByteArray shownName = forms::quoteControlCharacters(speaker.program()).toLocal8Bit();
+        std::vector<char *> arguments(argv, argv + argc);
+        arguments.front() = shownName.data();
+        int count = argc;
+        const QCoreApplication application(count, arguments.data());
         language.installInApplication();
         return speaker.print(helpText(language));
     }

@@ -1,6 +1,7 @@
 #include "ControlCharacters.h"
 
 #include <QList>
+#include <QStringDecoder>
 
 namespace forms {
 
@@ -64,11 +65,17 @@ QString withoutControlCharacters(const QString &text)
     return kept;
 }
 
+QString fromUtf8KeepingByteOrderMark(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 QString quoteControlCharacters(const QByteArray &bytes)
 {
     // Valid UTF-8 round-trips through QString; where it does not, every byte above
     // ASCII is shown as it is, since which of them broke the text is not ours to guess.
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = fromUtf8KeepingByteOrderMark(bytes);
     if (text.toUtf8() == bytes)
         return quoteControlCharacters(text);
     QString quoted;

@@ -15,6 +15,10 @@ QString quoteControlCharacters(const QString &text);
 // UTF-8 is shown as \xHH.
 QString quoteControlCharacters(const QByteArray &bytes);
 
+// Bytes from outside as text, a leading byte-order mark kept as the character it is:
+// it is valid UTF-8, and a name that starts with one is written as given.
+QString fromUtf8KeepingByteOrderMark(const QByteArray &bytes);
+
 // Text from outside put into a document, such as a title: the same characters dropped,
 // but for white space, which stays to be simplified.
 QString withoutControlCharacters(const QString &text);

@@ -119,6 +119,12 @@ void tst_CommandLine::readsTheTask_data()
     row("an unknown option", {"--colour"}, "refused: Unknown option 'colour'.");
     row("a name not in UTF-8", {"--export", "\xff.png", "-x", "2", "-y", "3"},
         "refused: '\\xff.png' is not valid UTF-8: only UTF-8 names and values are taken");
+    // A byte-order mark is valid UTF-8: a name that starts with one is taken as given;
+    // a title too, the invisible mark left off the page like other format characters.
+    row("a name after a byte-order mark", {"--export", "\xef\xbb\xbf" "f.png", "-x", "2", "-y", "3"},
+        "export \xef\xbb\xbf" "f.png a=2 b=3 size=1200 phase=90");
+    row("a title after a byte-order mark", {"--sheet", "q.pdf", "--pairs", "1:2", "--title", "\xef\xbb\xbf" "Тест"},
+        "sheet q.pdf 1:2 phase=90 'Тест' a4");
 
     // Qt's own errors as well as korvana's.
     rowIn("bg_BG", "bg: an unknown option", {"--colour"}, "refused: Непозната опция „colour“.");

@@ -69,6 +69,11 @@ void tst_WithoutWindow::helpAndVersionNeedNoDisplay()
     QCOMPARE(help.status, 0);
     for (const char *option : {"--export", "--size", "--dots", "-x", "-y"})
         QVERIFY2(help.output.contains(QLatin1String(option)), option);
+    // Called by a name that carries a terminal's escape, it names itself in plain text.
+    const Run called = korvana({"--help"}, {"bash", "-c", R"sh(exec -a "$(printf '\033[31mevil')" "$@")sh", "bash"});
+    QCOMPARE(called.status, 0);
+    QVERIFY2(!called.output.contains(QChar(0x1b)) && called.output.contains(QStringLiteral("\\e[31mevil")),
+             qPrintable(called.output.left(200)));
 }
 
 void tst_WithoutWindow::exportsEveryFormat_data()
