@@ -2,20 +2,28 @@
 
 #include "SaveDestination.h"
 
-#include <QSaveFile>
-
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 
 #ifdef Q_OS_UNIX
-#include <unistd.h>
+#include "FolderWrite.h"
+
+#include <cstring>
+#else
+#include <QSaveFile>
 #endif
 
 namespace figureexport {
 
 namespace {
 
+#ifdef Q_OS_UNIX
+// Why the bytes could not be written, or nothing when they were.
+QString writeInto(const SaveDestination &destination, const QByteArray &bytes)
+{
+    const int error = FolderWrite::write(destination, bytes);
+    return error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(error));
+}
+#else
 // A short write is the system's way to say the disk is full, without saying it:
 // the next write, with nothing written, gives the reason.
 bool writeAll(QSaveFile &file, const QByteArray &bytes)
@@ -28,6 +36,22 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
     }
     return true;
 }
+
+QString writeInto(const SaveDestination &destination, const QByteArray &bytes)
+{
+    // Unbuffered, so that every failed write is seen by the write that made it: a
+    // buffer flushed only on commit could lose its error there.
+    QSaveFile file(destination.file());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writeAll(file, bytes) || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+#endif
 
 } // namespace
 
@@ -45,28 +69,8 @@ ExportResult WholeFile::write(const QString &path, const QByteArray &bytes)
         return ExportFailure{.kind = ExportFailure::Kind::NotRegularFile, .file = path};
     if (!destination.isWritable())
         return notWritten(destination.failure());
-
-    // Unbuffered, so that every failed write is seen by the write that made it: a
-    // buffer flushed only on commit could lose its error there.
-    QSaveFile file(destination.file());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return notWritten(file.errorString());
-    if (!writeAll(file, bytes) || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    if (const QString reason = writeInto(destination, bytes); !reason.isEmpty())
         return notWritten(reason);
-    }
-#ifdef Q_OS_UNIX
-    // Some file systems (NFS, quotas, delayed allocation) say a disk is full only
-    // here; QSaveFile would rename the file over the old one all the same.
-    if (::fsync(file.handle()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        file.cancelWriting();
-        return notWritten(reason);
-    }
-#endif
-    if (!file.commit())
-        return notWritten(file.errorString());
     return std::nullopt;
 }
 

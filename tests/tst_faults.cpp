@@ -5,6 +5,7 @@
 #include "AddressSanitized.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -107,6 +108,7 @@ private slots:
     void shortOfMemoryNeverCrashes();
     void linksAndSpecialFiles_data();
     void linksAndSpecialFiles();
+    void aLinkSwappedInIsNeverFollowed();
     void namesAndMessages_data();
     void namesAndMessages();
     void anExportLeavesNothingButItsFile();
@@ -235,6 +237,7 @@ void tst_Faults::linksAndSpecialFiles_data()
     QTest::addColumn<QString>("said");
     QTest::newRow("own link to a file") << "own link" << QString();
     QTest::newRow("link another user planted in /tmp") << "planted link" << reason(EACCES);
+    QTest::newRow("link to a folder another user planted in /tmp") << "planted folder link" << reason(EACCES);
     QTest::newRow("loop of links") << "loop" << reason(ELOOP);
     QTest::newRow("FIFO") << "fifo" << "not a regular file";
     QTest::newRow("folder") << "folder" << "not a regular file";
@@ -249,19 +252,25 @@ void tst_Faults::linksAndSpecialFiles()
     const QString target = folder.filePath("target.png");
     QVERIFY(writeFile(target, oldPicture));
     QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
-    const QString path = folder.filePath("figure.png");
+    QString path = folder.filePath("figure.png");
 
     if (kind == "own link") {
         QVERIFY(QFile::link(target, path));
-    } else if (kind == "planted link") {
+    } else if (kind.startsWith("planted")) {
         // Another user's link in a shared sticky folder, to a file of ours that only
-        // we may write: the kernel would not follow it for us, and neither may we.
+        // we may write, or to its folder: the kernel would not follow it for us, and
+        // neither may we, whether or not fs.protected_symlinks is on.
         if (geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
             QSKIP("needs root and setpriv to plant a link as another user");
         QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 01777) == 0);
-        QCOMPARE(run({"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "ln", "-s", target, path}).status,
+        const bool toFolder = kind == "planted folder link";
+        QCOMPARE(run({"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "ln", "-s",
+                      toFolder ? folder.path() : target, path})
+                     .status,
                  0);
+        if (toFolder)
+            path = path + "/target.png";
     } else if (kind == "loop") {
         QVERIFY(QFile::link(folder.filePath("other.png"), path));
         QVERIFY(QFile::link(path, folder.filePath("other.png")));
@@ -296,6 +305,61 @@ void tst_Faults::linksAndSpecialFiles()
     QCOMPARE(after.isFile(), before.isFile());
     QCOMPARE(after.lastModified(), before.lastModified());
     QCOMPARE(entries(folder.path()).size(), kind == "loop" ? 3 : 2);
+}
+
+void tst_Faults::aLinkSwappedInIsNeverFollowed()
+{
+    // Another user swaps a file and a link to root's secret onto the name, as fast as
+    // renames go, while root exports there again and again: whatever each export saw
+    // when it checked the name, the write must not go through the link.
+    const bool canSwap =
+        !QStandardPaths::findExecutable("setpriv").isEmpty() && !QStandardPaths::findExecutable("perl").isEmpty();
+    if (geteuid() != 0 || !canSwap)
+        QSKIP("needs root, setpriv and perl to race a link as another user");
+    constexpr int mostExports = 300;
+    constexpr qint64 raceMilliseconds = 15000;
+    constexpr uint nobody = 65534;
+    QTemporaryDir secretFolder;
+    const QString secret = secretFolder.filePath("secret.png");
+    QVERIFY(writeFile(secret, oldPicture));
+    QVERIFY(QFile::setPermissions(secret, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QTemporaryDir shared;
+    QVERIFY(::chmod(QFile::encodeName(shared.path()).constData(), 01777) == 0);
+    const QString path = shared.filePath("figure.png");
+
+    // perl (in every Debian) renames without a process for each swap; alarm ends it
+    // should this test never get to.
+    const char *swap = "alarm 60; my $secret = shift; while (1) { open(my $f, '>', 'f') && close($f);"
+                       " rename('f', 'figure.png'); symlink($secret, 'l'); rename('l', 'figure.png'); }";
+    QProcess swapper;
+    swapper.setWorkingDirectory(shared.path());
+    const QString asNobody = QString::number(nobody);
+    swapper.start("setpriv", {"--reuid=" + asNobody, "--regid=" + asNobody, "--clear-groups", "perl", "-e", swap, secret});
+    QVERIFY(swapper.waitForStarted());
+    QTRY_VERIFY(QFileInfo(path).isSymLink() || QFileInfo(path).isFile());
+
+    int replaced = 0;
+    int refused = 0;
+    const QString refusal = QStringLiteral("korvana: cannot write %1: %2\n").arg(path, reason(EACCES));
+    QElapsedTimer race;
+    race.start();
+    for (int tries = 0; tries < mostExports && !race.hasExpired(raceMilliseconds); ++tries) {
+        const Run result = run(exportTo(path));
+        const bool wrote = result.status == 0 && result.errors.isEmpty();
+        QVERIFY2(wrote || (result.status == 1 && result.errors == refusal), qPrintable(result.errors));
+        ++(wrote ? replaced : refused);
+    }
+    swapper.kill();
+    swapper.waitForFinished();
+
+    QCOMPARE(contentsOf(secret), oldPicture);
+    // Both sides of the race were met, and the swapper never stopped: the files root
+    // put there stayed nobody's, as the file each one replaced was.
+    const QString counts = QStringLiteral("%1 replaced, %2 refused").arg(replaced).arg(refused);
+    QVERIFY2(replaced > 0 && refused > 0, qPrintable(counts));
+    struct stat info {};
+    QCOMPARE(::lstat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_uid, nobody);
 }
 
 void tst_Faults::namesAndMessages_data()
