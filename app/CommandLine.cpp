@@ -9,11 +9,13 @@
 #include "ParserTexts.h"
 #include "PairList.h"
 #include "Phase.h"
+#include "SheetHeading.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QStringList>
 
+#include <climits>
 #include <limits>
 #include <optional>
 
@@ -88,6 +90,19 @@ struct Options {
     static inline const QString letter = QStringLiteral("letter");
 };
 
+// The longest path the system takes in one piece (PATH_MAX counts the closing zero).
+// A longer one could not be opened again by anyone, and Qt's file names go wrong
+// past 32767 characters: such a name is refused before anything is made.
+constexpr qsizetype longestPath = PATH_MAX - 1;
+
+std::optional<Refuse> pathRefused(const QString &file, const Language &language)
+{
+    const qsizetype bytes = QFile::encodeName(file).size();
+    if (bytes <= longestPath)
+        return std::nullopt;
+    return Refuse{language.text(pathTooLong).arg(QString::number(bytes), QString::number(longestPath))};
+}
+
 // QCommandLineParser's error in the language. Without an application it words its
 // errors in English, in one of its own texts with the option for %1.
 QString parserError(const QString &english, const Language &language)
@@ -150,6 +165,8 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
     figureexport::FigureExport request{.file = parser.value(options.exportTo), .withDots = parser.isSet(options.dots)};
     if (request.file.isEmpty())
         return Refuse{language.text(noFileName)};
+    if (std::optional<Refuse> refused = pathRefused(request.file, language))
+        return *refused;
     if (!figureexport::formatOfFile(request.file))
         return Refuse{language.text(unknownFileType).arg(request.file)};
     for (const auto &[option, frequency] : {std::pair{&options.x, &request.frequencies.a}, {&options.y, &request.frequencies.b}}) {
@@ -231,6 +248,8 @@ Task sheetTask(const QCommandLineParser &parser, const Options &options, const Q
                const Language &language)
 {
     WriteSheet request{.file = parser.value(options.sheet)};
+    if (std::optional<Refuse> refused = pathRefused(request.file, language))
+        return *refused;
     if (figureexport::formatOfFile(request.file) != figureexport::FigureFormat::Pdf)
         return Refuse{language.text(sheetNotPdf).arg(request.file)};
     if (const std::optional<Refuse> refused = sheetPairs(request, parser, options, arguments, language))
@@ -240,6 +259,10 @@ Task sheetTask(const QCommandLineParser &parser, const Options &options, const Q
         return phaseRefused(parser, options, arguments, language);
     request.sheet.phaseDegrees = *phase;
     request.sheet.title = sheet::titleFrom(parser.value(options.title));
+    if (!sheet::SheetHeading::holds(request.sheet.title))
+        return Refuse{language.text(titleTooLong)
+                          .arg(QString::number(sheet::SheetHeading::lengthOf(request.sheet.title)),
+                               QString::number(sheet::SheetHeading::longestTitle))};
     request.sheet.withKey = parser.isSet(options.answers);
     const QString paper = parser.value(options.paper).trimmed().toLower();
     if (paper != Options::a4 && paper != Options::letter)

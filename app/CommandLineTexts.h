@@ -73,6 +73,12 @@ inline constexpr char notAPair[] =
     QT_TRANSLATE_NOOP("CommandLine", "--pairs: '%1' is not a:b with whole frequencies from %2 to %3");
 // How many, and the most.
 inline constexpr char pairCount[] = QT_TRANSLATE_NOOP("CommandLine", "--pairs names %1 figures: a sheet takes 1 to %2");
+// The title's length in characters, and the most that two lines of the sheet hold.
+inline constexpr char titleTooLong[] =
+    QT_TRANSLATE_NOOP("CommandLine", "--title has %1 characters: a sheet's two title lines hold at most %2");
+// The file name's length in bytes, and the most the system takes.
+inline constexpr char pathTooLong[] =
+    QT_TRANSLATE_NOOP("CommandLine", "the file name is %1 bytes long: the system takes at most %2");
 inline constexpr char unknownPaper[] = QT_TRANSLATE_NOOP("CommandLine", "--paper '%1' is neither a4 nor letter");
 inline constexpr char noFileName[] = QT_TRANSLATE_NOOP("CommandLine", "--export needs a file name");
 inline constexpr char unknownFileType[] =
@@ -87,6 +93,14 @@ inline constexpr char notInRange[] = QT_TRANSLATE_NOOP("CommandLine", "%1 '%2' i
 inline constexpr char seeHelp[] = QT_TRANSLATE_NOOP("CommandLine", "%1 (see %2 --help)");
 // The system's reason.
 inline constexpr char noStandardOutput[] = QT_TRANSLATE_NOOP("CommandLine", "cannot write to standard output: %1");
+
+// Why an export or a worksheet could not even start; the limit given, then the least
+// it needs (descriptors, or KiB of stack).
+inline constexpr char noMemoryToStart[] = QT_TRANSLATE_NOOP("CommandLine", "not enough memory to start");
+inline constexpr char fewDescriptorsToStart[] =
+    QT_TRANSLATE_NOOP("CommandLine", "too few file descriptors to start (ulimit -n %1; it needs %2)");
+inline constexpr char smallStackToStart[] =
+    QT_TRANSLATE_NOOP("CommandLine", "too small a stack to start (ulimit -s %1; it needs %2)");
 
 // Why an export failed: the file, then the reason; the program's own reasons, worded
 // as the window words them.

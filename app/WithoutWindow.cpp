@@ -4,26 +4,26 @@
 #include "ControlCharacters.h"
 #include "FigureFile.h"
 #include "PairList.h"
+#include "QuietStderr.h"
+#include "RuntimeFolder.h"
 #include "SheetFile.h"
+#include "StartupRoom.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHashFunctions>
-#include <QTemporaryDir>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <optional>
 #include <vector>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -56,7 +56,7 @@ public:
         if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
             && std::fflush(stdout) == 0)
             return 0;
-        complain(m_language.text(noStandardOutput).arg(QString::fromLocal8Bit(std::strerror(errno))));
+        complain(m_language.text(noStandardOutput).arg(figureexport::ExportFailure::systemReasonOf(errno)));
         return 1;
     }
 
@@ -64,44 +64,6 @@ private:
     QString m_program;
     const Language &m_language;
 };
-
-// Qt makes a runtime folder in /tmp, with a warning, when it starts where
-// XDG_RUNTIME_DIR names none that is the user's alone; an export leaves nothing
-// behind but its file.
-bool hasRuntimeFolder()
-{
-#ifdef Q_OS_UNIX
-    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty())
-        return false;
-    const QFileInfo info(folder);
-    constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                               | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-    return info.isDir() && info.ownerId() == ::geteuid() && info.permissions() == ownerOnly;
-#else
-    return true; // Only Qt on Unix looks for one.
-#endif
-}
-
-// Makes the application where Qt finds a runtime folder of the user's alone, so that
-// it makes none of its own in /tmp. Qt only looks at the folder while the application
-// is made: it is gone again before anything could leave it behind. It goes in the
-// temporary folder, or where that is missing, beside the file, where the export may
-// write anyway.
-std::unique_ptr<QGuiApplication> makeApplication(int &count, char **arguments, const QString &file)
-{
-    std::optional<QTemporaryDir> runtime;
-    if (!hasRuntimeFolder()) {
-        for (const QString &folder : {QDir::tempPath(), QFileInfo(file).absolutePath()}) {
-            runtime.emplace(QDir(folder).filePath(QStringLiteral(".korvana-XXXXXX")));
-            if (runtime->isValid()) {
-                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
-                break;
-            }
-        }
-    }
-    return std::make_unique<QGuiApplication>(count, arguments);
-}
 
 // Qt's warnings while exporting (a missing runtime folder, a picture too large) say
 // nothing the one line of an export's failure does not.
@@ -111,10 +73,71 @@ void dropWarnings(QtMsgType type, const QMessageLogContext &context, const QStri
         std::fprintf(stderr, "%s\n", qPrintable(forms::quoteControlCharacters(qFormatLogMessage(type, context, message))));
 }
 
+// What is too short to start with, in a line of the language.
+QString whatIsShort(const forms::StartupRoom::Shortage &shortage, const Language &language)
+{
+    using Short = forms::StartupRoom::Short;
+    switch (shortage.what) {
+    case Short::memory:
+        return language.text(noMemoryToStart);
+    case Short::descriptors:
+        return language.text(fewDescriptorsToStart).arg(shortage.limit).arg(shortage.needed);
+    case Short::stack:
+        return language.text(smallStackToStart).arg(shortage.limit).arg(shortage.needed);
+    }
+    Q_UNREACHABLE();
+}
+
+// Who speaks while the platform starts, for the one line should it fail.
+const Speaker *startingSpeaker = nullptr;
+
+// Where the platform cannot start, Qt aborts after several lines: this says in one
+// what was short, or Qt's reason where nothing was, and exits.
+void reportNoStart(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg)
+        return;
+    const auto shortage = forms::StartupRoom::check();
+    const QString problem =
+        shortage ? whatIsShort(*shortage, startingSpeaker->language()) : qFormatLogMessage(type, context, message);
+    const QString line = complaint.arg(startingSpeaker->program(), problem);
+    forms::QuietStderr::say(forms::quoteControlCharacters(line).toLocal8Bit());
+    std::_Exit(1);
+}
+
+// Makes the application and loads the fonts with other libraries' complaints about
+// them dropped: a broken font configuration is fontconfig's to mend, and an export
+// that succeeds says nothing.
+std::unique_ptr<QGuiApplication> startQuietly(int &count, char **arguments, const QString &file,
+                                              const Speaker &speaker)
+{
+    RuntimeFolder::takeBackAbandoned(file);
+    const forms::QuietStderr quiet;
+    startingSpeaker = &speaker;
+    const QtMessageHandler previous = qInstallMessageHandler(reportNoStart);
+    std::unique_ptr<QGuiApplication> application;
+    {
+        std::optional<RuntimeFolder> runtime;
+        if (RuntimeFolder::isNeeded())
+            runtime.emplace(file);
+        application = std::make_unique<QGuiApplication>(count, arguments);
+    }
+    // The fonts are loaded before any picture is made: short of memory, the picture's
+    // allocation is checked, fontconfig's is not.
+    QFontDatabase::families();
+    qInstallMessageHandler(previous);
+    return application;
+}
+
 // Writes a file with write, which says why it could not; 0, or 1 and one line.
 template <class Write>
 int runWriting(const QString &file, const Speaker &speaker, Write &&write)
 {
+    const Language &language = speaker.language();
+    if (const auto shortage = forms::StartupRoom::check()) {
+        speaker.complain(whatIsShort(*shortage, language));
+        return 1;
+    }
     const QtMessageHandler previous = qInstallMessageHandler(dropWarnings);
     // The same command writes the same file, but for the date in a PDF: Qt lists the
     // fonts it embeds in the order of a hash, which is otherwise seeded anew each run.
@@ -125,15 +148,23 @@ int runWriting(const QString &file, const Speaker &speaker, Write &&write)
     QByteArray offscreen("offscreen");
     char *arguments[] = {programName.data(), platformOption.data(), offscreen.data(), nullptr};
     int count = 3;
-    const std::unique_ptr<QGuiApplication> application = makeApplication(count, arguments, file);
-    // The fonts are loaded before any picture is made: short of memory, the picture's
-    // allocation is checked, fontconfig's is not.
-    QFontDatabase::families();
+    std::unique_ptr<QGuiApplication> application;
+    try {
+        application = startQuietly(count, arguments, file, speaker);
+    } catch (const std::bad_alloc &) {
+        qInstallMessageHandler(previous);
+        speaker.complain(language.text(noMemoryToStart));
+        return 1;
+    }
 
-    const figureexport::ExportResult failure = write();
+    figureexport::ExportResult failure;
+    try {
+        failure = write();
+    } catch (const std::bad_alloc &) {
+        failure = figureexport::ExportFailure{.kind = figureexport::ExportFailure::Kind::NoMemory, .file = file};
+    }
     qInstallMessageHandler(previous);
     if (failure) {
-        const Language &language = speaker.language();
         speaker.complain(language.text(notWritten).arg(file, failure->reason(reasons(language))));
         return 1;
     }

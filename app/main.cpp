@@ -1,16 +1,23 @@
 #include "Application.h"
 #include "CommandLine.h"
+#include "CommandLineTexts.h"
 #include "Korvana.h"
 #include "KorvanaIdentity.h"
 #include "Language.h"
+#include "LoadingGuard.h"
 #include "WindowFrame.h"
 #include "WithoutWindow.h"
 
 #include <QLocale>
 
+#include <cstdio>
 #include <memory>
+#include <new>
 
-int main(int argc, char *argv[])
+namespace {
+
+// The program, from its command line to the window's end.
+int run(int argc, char *argv[])
 {
     QApplication::setApplicationName(QString::fromUtf8(korvanaName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvanaVersion));
@@ -30,4 +37,19 @@ int main(int argc, char *argv[])
         frame = std::make_unique<frame::WindowFrame>(window);
     window.start();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    endLoadingGuard();
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc &) {
+        // Short of memory before the language could say so: in English, with nothing
+        // more to allocate.
+        std::fprintf(stderr, "%s: %s\n", korvanaName, commandline::noMemoryToStart);
+        return 1;
+    }
 }

@@ -1,5 +1,12 @@
 #include "ExportFailure.h"
 
+#include <cstring>
+
+#ifdef __GLIBC__
+#include <langinfo.h>
+#include <locale.h>
+#endif
+
 namespace figureexport {
 
 QString ExportFailure::reason(const Words &words) const
@@ -22,5 +29,48 @@ QString ExportFailure::reason(const Words &words) const
     }
     Q_UNREACHABLE();
 }
+
+#ifdef __GLIBC__
+namespace {
+
+// Characters in UTF-8: C.UTF-8, or where it is missing (LOCPATH names a folder
+// without it) the user's own, if that is UTF-8.
+locale_t utf8Characters()
+{
+    for (const char *name : {"C.UTF-8", ""}) {
+        const locale_t characters = newlocale(LC_CTYPE_MASK, name, locale_t(nullptr));
+        if (characters && std::strcmp(nl_langinfo_l(CODESET, characters), "UTF-8") == 0)
+            return characters;
+        if (characters)
+            freelocale(characters);
+    }
+    return locale_t(nullptr);
+}
+
+// The user's locale for messages (LC_ALL, LC_MESSAGES or LANG, and LANGUAGE before
+// them), its words in UTF-8: made here, since the program need not have called
+// setlocale, nor made an application that would, before it has a reason to say.
+locale_t usersMessages()
+{
+    const locale_t characters = utf8Characters();
+    if (!characters)
+        return locale_t(nullptr);
+    const locale_t users = newlocale(LC_MESSAGES_MASK, "", characters);
+    return users ? users : newlocale(LC_MESSAGES_MASK, "C", characters);
+}
+
+} // namespace
+
+QString ExportFailure::systemReasonOf(int error)
+{
+    static const locale_t messages = usersMessages();
+    return messages ? QString::fromUtf8(strerror_l(error, messages)) : QString::fromLocal8Bit(std::strerror(error));
+}
+#else
+QString ExportFailure::systemReasonOf(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+#endif
 
 } // namespace figureexport

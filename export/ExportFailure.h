@@ -50,6 +50,10 @@ struct ExportFailure {
 
     // Why it failed, in those words.
     QString reason(const Words &words) const;
+
+    // The system's reason for an error number, in the user's language where the C
+    // library has it: the one place where the program turns one into words.
+    static QString systemReasonOf(int error);
 };
 
 // Nothing when the picture got there.

@@ -247,21 +247,22 @@ std::optional<FigureFormat> formatOfFile(const QString &path)
     return std::nullopt;
 }
 
-ExportResult FigureFile::write(const FigureExport &request)
+namespace {
+
+// The figure of the request, written in the format.
+ExportResult writeAs(FigureFormat format, const FigureExport &request)
 {
     const QString &path = request.file;
-    const std::optional<FigureFormat> format = formatOfFile(path);
-    if (!format)
-        return ExportFailure{.kind = ExportFailure::Kind::UnknownType, .file = path};
     const closeup::FigurePainter figure(request.frequencies, request.phaseDegrees);
     const int size = request.size;
-    switch (*format) {
+    switch (format) {
     case FigureFormat::Png:
         return encodeAndWrite(path, size, [&](QIODevice &device) -> ExportResult {
             // In the figure's own palette the file is a third of the size and written
             // many times faster: libpng tries every row filter on a full-colour image,
             // none on one with a palette.
-            QImage picture = inPalette(image(figure, size, request.withDots), closeup::FigurePalette::blends());
+            QImage picture =
+                inPalette(FigureFile::image(figure, size, request.withDots), closeup::FigurePalette::blends());
             if (picture.isNull())
                 return noMemoryFor(path, size);
             picture.setText(pngTitleKey, titleOf(figure));
@@ -273,7 +274,7 @@ ExportResult FigureFile::write(const FigureExport &request)
         });
     case FigureFormat::Svg:
         return encodeAndWrite(path, size, [&](QIODevice &device) -> ExportResult {
-            if (!writeSvg(device, figure, size, request.withDots))
+            if (!FigureFile::writeSvg(device, figure, size, request.withDots))
                 return notDrawnAs(path, "SVG");
             return std::nullopt;
         });
@@ -282,13 +283,31 @@ ExportResult FigureFile::write(const FigureExport &request)
         // without the page's heading.
         const QPageLayout square(QPageSize(QSizeF(pdfPageMillimetres, pdfPageMillimetres), QPageSize::Millimeter),
                                  QPageLayout::Portrait, QMarginsF());
-        return writePdf(path, titleOf(figure), square, pdfResolution, [&](QPainter &painter, QPagedPaintDevice &) {
-            figure.paintWithCaption(painter, painter.viewport(), request.withDots);
-            return true;
-        });
+        return FigureFile::writePdf(path, titleOf(figure), square, pdfResolution,
+                                    [&](QPainter &painter, QPagedPaintDevice &) {
+                                        figure.paintWithCaption(painter, painter.viewport(), request.withDots);
+                                        return true;
+                                    });
     }
     }
     Q_UNREACHABLE();
+}
+
+} // namespace
+
+ExportResult FigureFile::write(const FigureExport &request)
+{
+    const QString &path = request.file;
+    const std::optional<FigureFormat> format = formatOfFile(path);
+    if (!format)
+        return ExportFailure{.kind = ExportFailure::Kind::UnknownType, .file = path};
+    const int size = request.size;
+    // Every allocation of the export, from the figure's points on, is within reach.
+    try {
+        return writeAs(*format, request);
+    } catch (const std::bad_alloc &) {
+        return noMemoryFor(path, size);
+    }
 }
 
 ExportResult FigureFile::writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,

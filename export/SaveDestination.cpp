@@ -1,5 +1,7 @@
 #include "SaveDestination.h"
 
+#include "ExportFailure.h"
+
 #include <QFile>
 
 #ifdef Q_OS_UNIX
@@ -24,7 +26,7 @@ constexpr int mostLinksFollowed = 40;
 
 QString systemReason(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return ExportFailure::systemReasonOf(error);
 }
 
 // A path's names, first to last, without the empty ones of "a//b". A path that ends

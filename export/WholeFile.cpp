@@ -7,7 +7,6 @@
 #ifdef Q_OS_UNIX
 #include "FolderWrite.h"
 
-#include <cstring>
 #else
 #include <QSaveFile>
 #endif
@@ -21,7 +20,7 @@ namespace {
 QString writeInto(const SaveDestination &destination, const QByteArray &bytes)
 {
     const int error = FolderWrite::write(destination, bytes);
-    return error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(error));
+    return error == 0 ? QString() : ExportFailure::systemReasonOf(error);
 }
 #else
 // A short write is the system's way to say the disk is full, without saying it:

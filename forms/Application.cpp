@@ -2,16 +2,19 @@
 
 #include "Accessibility.h"
 #include "ControlCharacters.h"
+#include "FontSubstitutes.h"
 #include "FormsTexts.h"
+#include "QuietStderr.h"
+#include "StartupRoom.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
-#include <cstdio>
 #include <cstdlib>
 
 #ifdef Q_OS_UNIX
@@ -75,19 +78,42 @@ bool hasUserBus()
 #endif
 }
 
+// What is too short to start with, in a line.
+QString whatIsShort(const StartupRoom::Shortage &shortage)
+{
+    switch (shortage.what) {
+    case StartupRoom::Short::memory:
+        return noMemoryToStart;
+    case StartupRoom::Short::descriptors:
+        return fewDescriptorsToStart.arg(shortage.limit).arg(shortage.needed);
+    case StartupRoom::Short::stack:
+        return smallStackToStart.arg(shortage.limit).arg(shortage.needed);
+    }
+    Q_UNREACHABLE();
+}
+
+[[noreturn]] void exitWithLine(const QString &program, const QString &problem)
+{
+    const QString line = noWindowLine.arg(program, problem);
+    QuietStderr::say(quoteControlCharacters(line).toLocal8Bit());
+    std::_Exit(1);
+}
+
 [[noreturn]] void exitWithNoWindow(const QString &program, const QString &fatalMessage)
 {
-    const QString line = noWindowLine.arg(program, whyNoWindow(program, fatalMessage));
-    std::fprintf(stderr, "%s\n", quoteControlCharacters(line).toLocal8Bit().constData());
-    std::fflush(stderr);
-    std::_Exit(1);
+    exitWithLine(program, whyNoWindow(program, fatalMessage));
 }
 
 void reportNoDisplay(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    // The application object is half made, but knows the program it runs.
-    if (type == QtFatalMsg)
-        exitWithNoWindow(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), message);
+    if (type != QtFatalMsg)
+        return;
+    // The application object is half made, but knows the program it runs. A platform
+    // that failed for want of memory says nothing of a display.
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (const auto shortage = StartupRoom::check())
+        exitWithLine(program, whatIsShort(*shortage));
+    exitWithNoWindow(program, message);
 }
 
 } // namespace
@@ -101,12 +127,23 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     // Wayland without its runtime folder has no compositor to find, and libwayland
     // would say so on stderr, in a line of its own, before Qt does.
+    const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("wayland")
         && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        exitWithNoWindow(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName(), {});
-    const QtMessageHandler previous = qInstallMessageHandler(reportNoDisplay);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(previous);
+        exitWithNoWindow(program, {});
+    // The platform and fontconfig do not survive going short of memory, descriptors or
+    // stack, and their complaints on the way say nothing to a user: the room is
+    // checked first, and they load with stderr quiet.
+    if (const auto shortage = StartupRoom::check())
+        exitWithLine(program, whatIsShort(*shortage));
+    std::unique_ptr<QApplication> application;
+    {
+        const QuietStderr quiet;
+        const QtMessageHandler previous = qInstallMessageHandler(reportNoDisplay);
+        application = std::make_unique<QApplication>(argc, argv);
+        QFontDatabase::families();
+        qInstallMessageHandler(previous);
+    }
 
     // Without the translation installed, Qt's texts stay in English.
     auto *qtTexts = new QTranslator(application.get());
@@ -114,6 +151,7 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
 
+    substituteMissingFonts(shippedFontSubstitutes(), shippedFontFolder());
     installAccessibleRoles();
     return application;
 }

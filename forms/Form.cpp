@@ -36,7 +36,8 @@ QRect pixelGeometry(const ControlDesign &design)
 QFont qtFont(const FontDesign &design)
 {
     QFont font(qtText(design.family), design.pointSize, design.weight);
-    // Where the family is missing, fontconfig's metric-compatible serif stands in.
+    // Where the family is missing, a metric-compatible serif stands in: fontconfig's on
+    // Linux, the one shipped beside the program on Windows (see FontSubstitutes).
     font.setStyleHint(QFont::Serif);
     return font;
 }

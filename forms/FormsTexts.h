@@ -33,4 +33,11 @@ inline const QString noSuchPlatform =
 inline const QString platformFailed =
     QStringLiteral("the platform '%1' (QT_QPA_PLATFORM) could not be started; unset it to use the desktop");
 
+// What is too short to start the window with, on stderr in English, after the
+// program's name; the limit given, then the least it needs.
+inline const QString noMemoryToStart = QStringLiteral("not enough memory to start");
+inline const QString fewDescriptorsToStart =
+    QStringLiteral("too few file descriptors to start (ulimit -n %1; it needs %2)");
+inline const QString smallStackToStart = QStringLiteral("too small a stack to start (ulimit -s %1; it needs %2)");
+
 } // namespace forms

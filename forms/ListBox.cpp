@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "HighlightDelegate.h"
 #include "QtConversions.h"
 #include "RuntimeError.h"
 
@@ -11,6 +12,8 @@ ListBox::ListBox(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // The chosen item stays plain to see after the focus moves on, to a button say.
+    setItemDelegate(new HighlightDelegate(this));
 }
 
 void ListBox::addItem(std::string_view text)

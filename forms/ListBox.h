@@ -10,7 +10,8 @@ namespace forms {
 
 // A single-selection list that, once an item is selected, always keeps one selected:
 // Ctrl+click and Ctrl+Space, which would clear a Qt single-selection view, do not.
-// Entering it, a screen reader hears the selected item as well as the list.
+// Entering it, a screen reader hears the selected item as well as the list. The
+// selected item shows in the highlight, focused or not.
 class ListBox : public QListWidget {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "SheetDialog.h"
 
 #include "PairList.h"
+#include "SheetHeading.h"
 #include "SheetTexts.h"
 
 #include <QCheckBox>
@@ -71,6 +72,7 @@ SheetDialog::SheetDialog(figure::FrequencyPair current, double phaseDegrees, QWi
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_random, &QRadioButton::toggled, this, &SheetDialog::check);
     connect(m_pairs, &QLineEdit::textChanged, this, &SheetDialog::check);
+    connect(m_title, &QLineEdit::textChanged, this, &SheetDialog::check);
     // Typing pairs means choosing them.
     connect(m_pairs, &QLineEdit::textEdited, m_chosen, [this] { m_chosen->setChecked(true); });
     check();
@@ -97,6 +99,8 @@ std::optional<Worksheet> SheetDialog::worksheet() const
 {
     Worksheet sheet{.phaseDegrees = double(m_phase->value()), .title = titleFrom(m_title->text()),
                     .withKey = m_withKey->isChecked()};
+    if (!SheetHeading::holds(sheet.title))
+        return std::nullopt;
     if (m_random->isChecked()) {
         sheet.seed = std::uint32_t(m_seed->value());
         return pairlist::withRandomPairs(sheet, m_count->value());
@@ -121,6 +125,9 @@ void SheetDialog::check()
         else if (int(parsed.pairs.size()) > Worksheet::mostFigures)
             problem = tooManyPairs.arg(Worksheet::mostFigures);
     }
+    const QString title = titleFrom(m_title->text());
+    if (problem.isEmpty() && !SheetHeading::holds(title))
+        problem = titleTooLong.arg(SheetHeading::lengthOf(title)).arg(SheetHeading::longestTitle);
     m_count->setEnabled(m_random->isChecked());
     m_seed->setEnabled(m_random->isChecked());
     m_problem->setText(problem);

@@ -13,6 +13,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QStringList>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +73,24 @@ void drawWords(QPainter &painter, const QFont &base, const QRectF &line, const Q
     painter.setFont(fitted(base, line.height() * wordsShareOfLine, text, line.width() * wordsShareOfWidth,
                            painter.device()));
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, text);
+}
+
+// The title broken into lines in font: the first between the corners, the rest the
+// whole width; at a space where it can be, inside a word too long for a line.
+QStringList titleRows(const QString &title, const QFont &font, QPaintDevice *device, double width, double corner)
+{
+    QTextLayout layout(title, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList rows;
+    layout.beginLayout();
+    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+        row.setLineWidth(rows.isEmpty() ? width - 2 * corner : width);
+        rows << title.mid(row.textStart(), row.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return rows;
 }
 
 // "Page n of count" where the quiz, and so the key, take more than one; else nothing.
@@ -146,7 +165,7 @@ void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool k
 
     QPaintDevice *device = painter.device();
     const QFont base = painter.font();
-    QRectF line(heading.left(), heading.top(), heading.width(), SheetHeading::titleLine * millimetre);
+    const QRectF line(heading.left(), heading.top(), heading.width(), SheetHeading::titleLine * millimetre);
     // In the corners, where the title leaves room, the page's number and the variant:
     // a teacher's notes more than a heading.
     painter.setFont(sizedFont(base, SheetHeading::type * millimetre));
@@ -158,9 +177,7 @@ void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool k
         painter.drawText(line, Qt::AlignRight | Qt::AlignTop, variant);
         corner = std::max(corner, corners.horizontalAdvance(variant));
     }
-    line.adjust(corner, 0, -corner, 0);
-    painter.setFont(fitted(bold(base), SheetHeading::titleType * millimetre, title, line.width(), device));
-    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, title);
+    paintTitle(painter, title, line, corner, millimetre);
     // The lines in one type, a long one wrapped onto the next line; smaller only where
     // the heading's lines would not hold them all.
     const double lineHeight = SheetHeading::line * millimetre;
@@ -178,7 +195,7 @@ void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool k
         type = sizedFont(base, type.pixelSize() * shrinkStep);
     painter.setFont(type);
     const double spacing = QFontMetricsF(type, device).lineSpacing();
-    double top = line.bottom() + SheetHeading::gap * millimetre;
+    double top = line.bottom() + SheetHeading::titleGap * millimetre;
     for (const QString &text : std::as_const(lines)) {
         const QRectF wrapped = painter.boundingRect(QRectF(heading.left(), 0, heading.width(), 0),
                                                     Qt::TextWordWrap, text);
@@ -186,6 +203,47 @@ void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool k
         painter.drawText(QRectF(heading.left(), top, heading.width(), rows * lineHeight),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
         top += rows * lineHeight;
+    }
+    painter.setFont(base);
+}
+
+void SheetPainter::paintTitle(QPainter &painter, const QString &title, const QRectF &line, double corner,
+                              double millimetre) const
+{
+    const QFont base = painter.font();
+    const QFont type = bold(base);
+    const double least = SheetHeading::leastTitleType * millimetre;
+    // From the largest type down: one line wherever it fits; two only in a type small
+    // enough that both stand in the title's line.
+    QStringList rows;
+    double pixels = SheetHeading::titleType * millimetre;
+    for (;;) {
+        const QFont font = sizedFont(type, pixels);
+        rows = titleRows(title, font, painter.device(), line.width(), corner);
+        const bool fits = rows.size() <= 1
+                          || (rows.size() <= SheetHeading::titleLines
+                              && SheetHeading::titleLines * QFontMetricsF(font, painter.device()).lineSpacing()
+                                     <= line.height());
+        if (fits || pixels <= least)
+            break;
+        pixels = std::max(least, pixels * shrinkStep);
+    }
+    painter.setFont(sizedFont(type, pixels));
+    if (rows.size() == 1) {
+        painter.drawText(line.adjusted(corner, 0, -corner, 0), Qt::AlignHCenter | Qt::AlignVCenter, rows.front());
+    } else {
+        // Never more than its lines: what the limit on a title's length lets through fits.
+        const QFontMetricsF metrics(painter.font(), painter.device());
+        const double height = line.height() / SheetHeading::titleLines;
+        for (int i = 0; i < SheetHeading::titleLines && i < rows.size(); ++i) {
+            const bool last = i + 1 == SheetHeading::titleLines;
+            const QRectF row = QRectF(line.left(), line.top() + i * height, line.width(), height)
+                                   .adjusted(i == 0 ? corner : 0, 0, i == 0 ? -corner : 0, 0);
+            const QString text = last ? metrics.elidedText(rows.mid(i).join(QLatin1Char(' ')), Qt::ElideRight,
+                                                           row.width())
+                                      : rows[i];
+            painter.drawText(row, Qt::AlignHCenter | Qt::AlignVCenter, text);
+        }
     }
     painter.setFont(base);
 }

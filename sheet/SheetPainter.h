@@ -31,6 +31,9 @@ private:
                    double millimetre) const;
     void paintHeading(QPainter &painter, const QRectF &heading, bool key, const QString &number,
                       double millimetre) const;
+    // The title in the title's line, bold, clear of the corners' notes as wide as corner.
+    void paintTitle(QPainter &painter, const QString &title, const QRectF &line, double corner,
+                    double millimetre) const;
     // Under the page's figure i, the sheet's figure n: on the key its ratio and counts,
     // on the quiz a line to write on.
     void paintAnswer(QPainter &painter, const SheetLayout &layout, int i, int n) const;

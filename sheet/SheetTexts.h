@@ -41,6 +41,8 @@ inline const QString previewButton = QStringLiteral("&Преглед…");
 inline const QString notAPair = QStringLiteral("„%1“ не е двойка a:b с честоти от %2 до %3");
 inline const QString noPairs = QStringLiteral("Няма избрани двойки");
 inline const QString tooManyPairs = QStringLiteral("Най-много %1 двойки");
+// The title's length and the most it may have.
+inline const QString titleTooLong = QStringLiteral("Заглавието е дълго %1 знака, а на двата му реда се побират най-много %2");
 // The reason; the file, then the reason.
 inline const QString notPrinted = QStringLiteral("Работният лист не беше отпечатан.\n\nПричина: %1");
 inline const QString notSaved = QStringLiteral("Работният лист не беше записан във файла\n%1\n\nПричина: %2\n\n"

@@ -82,6 +82,11 @@ void tst_CommandLine::readsTheTask_data()
         "sheet q.PDF 1:2,19:18 phase=90 'Фигури на Лисажу' key letter");
     row("a sheet's own title and phase", {"--sheet", "q.pdf", "--pairs", "3:1", "--title", " Тест\n\x1b[31m 1\u202e\x7f ", "--phase", "0"},
         "sheet q.pdf 3:1 phase=0 'Тест [31m 1' a4");
+    // Counted in characters, as a reader counts them: 56 letters and a face that UTF-16
+    // writes in two units are 57, one more than two lines of the sheet's title hold.
+    row("a title too long for two lines",
+        {"--sheet", "q.pdf", "--pairs", "1:2", "--title", QByteArray("д").repeated(56) + "\xf0\x9f\x98\x80"},
+        "refused: --title has 57 characters: a sheet's two title lines hold at most 56");
     row("random figures from a seed", {"--sheet", "q.pdf", "--random", "12", "--seed", " +4294967295"},
         "sheet q.pdf random 12 seed 4294967295 phase=90 'Фигури на Лисажу' a4");
     row("random figures from a new seed", {"--sheet", "q.pdf", "--random", "1", "--paper", " A4 "},

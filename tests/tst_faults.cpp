@@ -13,9 +13,11 @@
 #include <QTest>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <functional>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -35,15 +37,15 @@ QString reason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Runs the program or command with C-locale messages, no display and no runtime
-// folder; limit, if given, runs in the child before it starts.
-Run run(const QStringList &command, const std::function<void()> &limit = {})
+// Runs the program or command with C-locale messages (or those of language), no
+// display and no runtime folder; limit, if given, runs in the child before it starts.
+Run run(const QStringList &command, const std::function<void()> &limit = {}, const QString &language = "C")
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(name);
-    environment.insert("LC_ALL", "C");
+    environment.insert("LC_ALL", language);
     process.setProcessEnvironment(environment);
     if (limit)
         process.setChildProcessModifier(limit);
@@ -65,6 +67,20 @@ std::function<void()> memoryLimit(long kibibytes)
     return [kibibytes] {
         const rlimit memory{rlim_t(kibibytes) * 1024, rlim_t(kibibytes) * 1024};
         setrlimit(RLIMIT_AS, &memory);
+    };
+}
+
+// As ulimit -n or ulimit -s, both the soft and the hard limit, in a shell that has
+// only stdin, stdout and stderr open: whatever else the test runner left open closes
+// as the program starts.
+std::function<void()> limitOf(int resource, rlim_t value)
+{
+    return [resource, value] {
+        constexpr int mostInherited = 1024;
+        for (int descriptor = STDERR_FILENO + 1; descriptor < mostInherited; ++descriptor)
+            fcntl(descriptor, F_SETFD, FD_CLOEXEC);
+        const rlimit limit{value, value};
+        setrlimit(resource, &limit);
     };
 }
 
@@ -106,6 +122,14 @@ private slots:
     void shortOfMemoryItSaysSo();
     void shortOfMemoryNeverCrashes_data();
     void shortOfMemoryNeverCrashes();
+    void shortToStart_data();
+    void shortToStart();
+    void shortOfMemoryAtStart_data();
+    void shortOfMemoryAtStart();
+    void aSuccessSaysNothing_data();
+    void aSuccessSaysNothing();
+    void abandonedRuntimeFolders_data();
+    void abandonedRuntimeFolders();
     void linksAndSpecialFiles_data();
     void linksAndSpecialFiles();
     void aLinkSwappedInIsNeverFollowed();
@@ -229,6 +253,173 @@ void tst_Faults::shortOfMemoryNeverCrashes()
         QVERIFY2(entries(folder.path()).size() == (result.status == 0 ? 1 : 0), qPrintable(at));
         QFile::remove(file);
     }
+}
+
+// The commands whose start loads the platform and the fonts, in the folder.
+QStringList startingCommand(const QString &which, const QString &folder)
+{
+    const QString program = qEnvironmentVariable("KORVANA");
+    if (which == "export")
+        return exportTo(QDir(folder).filePath("figure.png"));
+    if (which == "sheet")
+        return {program, "--sheet", QDir(folder).filePath("quiz.pdf"), "--random", "48", "--seed", "3", "--answers"};
+    return {program}; // the window, with no display to open it on
+}
+
+void tst_Faults::shortToStart_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("resource");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("said");
+    const QString descriptors = "korvana: too few file descriptors to start (ulimit -n 4; it needs 16)\n";
+    const QString stack = "korvana: too small a stack to start (ulimit -s 64; it needs 256)\n";
+    for (const char *command : {"export", "sheet", "window"}) {
+        QTest::addRow("ulimit -n 4, %s", command) << command << int(RLIMIT_NOFILE) << 4 << "C" << descriptors;
+        QTest::addRow("ulimit -s 64, %s", command) << command << int(RLIMIT_STACK) << 64 * 1024 << "C" << stack;
+    }
+    QTest::newRow("ulimit -n 4, export, in Bulgarian")
+        << "export" << int(RLIMIT_NOFILE) << 4 << "bg_BG.UTF-8"
+        << "korvana: твърде малко файлови дескриптори, за да започне (ulimit -n 4; нужни са 16)\n";
+}
+
+void tst_Faults::shortToStart()
+{
+    QFETCH(QString, command);
+    QFETCH(int, resource);
+    QFETCH(int, limit);
+    QFETCH(QString, language);
+    QFETCH(QString, said);
+    if (addressSanitized && resource == RLIMIT_STACK)
+        QSKIP("AddressSanitizer's own start needs more stack than the program");
+    QTemporaryDir folder;
+    const Run result = run(startingCommand(command, folder.path()), limitOf(resource, rlim_t(limit)), language);
+    QCOMPARE(result.errors, said);
+    QCOMPARE(result.status, 1);
+    QCOMPARE(entries(folder.path()), QStringList());
+}
+
+void tst_Faults::shortOfMemoryAtStart_data()
+{
+    QTest::addColumn<QString>("command");
+    for (const char *command : {"export", "sheet", "window"})
+        QTest::newRow(command) << command;
+}
+
+void tst_Faults::shortOfMemoryAtStart()
+{
+    if (addressSanitized)
+        QSKIP("AddressSanitizer's shadow memory does not fit under a memory limit");
+    QFETCH(QString, command);
+    QTemporaryDir folder;
+    const QStringList arguments = startingCommand(command, folder.path());
+    const QString noRoom = QStringLiteral("korvana: not enough memory to start\n");
+    const auto at = [&](long kibibytes) { return run(arguments, memoryLimit(kibibytes)); };
+    // The lowest limit at which status passes, by halving from a range that holds it.
+    const auto lowest = [&](long from, long to, const std::function<bool(const Run &)> &passes) {
+        while (to - from > 50) {
+            const long middle = (from + to) / 2;
+            (passes(at(middle)) ? to : from) = middle;
+        }
+        return to;
+    };
+    // Where the dynamic loader stops failing (status 127), and where the start stops
+    // finding too little room: every 100 KiB around each, and a few MiB above the
+    // second, where the first painting runs out, each run ends in a file or one line.
+    const long loaded = lowest(20000, 400000, [](const Run &result) { return result.status != 127; });
+    const long started = lowest(loaded, 400000, [&](const Run &result) { return result.errors != noRoom; });
+    QVERIFY2(started > loaded, qPrintable(QStringLiteral("loaded at %1 KiB, started at %2 KiB").arg(loaded).arg(started)));
+    constexpr long stepKiB = 100;
+    QList<long> limits;
+    for (long limit = loaded - 500; limit <= loaded + 1500; limit += stepKiB)
+        limits << limit;
+    for (long limit = started - 500; limit <= started + 4000; limit += stepKiB)
+        limits << limit;
+    int saidNoRoom = 0;
+    for (const long limit : std::as_const(limits)) {
+        const Run result = at(limit);
+        const QString where = QStringLiteral("at %1 KiB: %2 %3").arg(limit).arg(result.status).arg(result.errors);
+        QVERIFY2(result.status == 0 || result.status == 1 || (result.status == 127 && limit < loaded), qPrintable(where));
+        if (result.status == 0)
+            QVERIFY2(result.errors.isEmpty() && entries(folder.path()).size() == 1, qPrintable(where));
+        if (result.status == 1)
+            QVERIFY2(result.errors.startsWith("korvana: ") && result.errors.count('\n') == 1
+                         && entries(folder.path()).isEmpty(),
+                     qPrintable(where));
+        saidNoRoom += result.errors == noRoom;
+        for (const QString &name : entries(folder.path()))
+            QFile::remove(folder.filePath(name));
+    }
+    QVERIFY(saidNoRoom > 0);
+}
+
+void tst_Faults::aSuccessSaysNothing_data()
+{
+    // A setting for env, and the command.
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("command");
+    const QString brokenConfiguration = QDir::temp().filePath("\x1b[31mbroken\x07.conf");
+    for (const char *command : {"export", "sheet"}) {
+        QTest::addRow("no font configuration, %s", command) << "FONTCONFIG_FILE=/nonexistent" << command;
+        QTest::addRow("a broken font configuration with escapes in its name, %s", command)
+            << "FONTCONFIG_FILE=" + brokenConfiguration << command;
+        QTest::addRow("a locale the system lacks, %s", command) << "LC_ALL=xx_YY.UTF-8" << command;
+    }
+}
+
+void tst_Faults::aSuccessSaysNothing()
+{
+    QFETCH(QString, setting);
+    QFETCH(QString, command);
+    const QString configuration = setting.section('=', 1);
+    if (configuration.contains(QChar(0x1b)))
+        QVERIFY(writeFile(configuration, "<fontconfig><dir>\x1b]0;owned\x07</dir><broken"));
+    QTemporaryDir folder;
+    const Run result = run(QStringList{"env", setting} + startingCommand(command, folder.path()));
+    QFile::remove(configuration);
+    QCOMPARE(result.errors + result.output, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(entries(folder.path()).size(), 1);
+}
+
+void tst_Faults::abandonedRuntimeFolders_data()
+{
+    // A runtime folder an earlier export left: whose process, whether anything is in it,
+    // and whether the next export takes it back.
+    QTest::addColumn<QString>("process");
+    QTest::addColumn<bool>("empty");
+    QTest::addColumn<bool>("takenBack");
+    QTest::newRow("of an export killed at its start") << "gone" << true << true;
+    QTest::newRow("of an export still starting") << "running" << true << false;
+    QTest::newRow("with something in it") << "gone" << false << false;
+}
+
+void tst_Faults::abandonedRuntimeFolders()
+{
+    QFETCH(QString, process);
+    QFETCH(bool, empty);
+    QFETCH(bool, takenBack);
+    qint64 id = QCoreApplication::applicationPid();
+    if (process == "gone") {
+        QProcess ended;
+        ended.start("true");
+        QVERIFY(ended.waitForStarted());
+        id = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        QVERIFY(::kill(pid_t(id), 0) != 0);
+    }
+    QTemporaryDir temporary;
+    const QString name = QStringLiteral(".korvana-%1-AbC123").arg(id);
+    QVERIFY(QDir(temporary.path()).mkdir(name));
+    if (!empty)
+        QVERIFY(writeFile(temporary.filePath(name + "/bus"), "left"));
+    QTemporaryDir folder;
+    const Run result =
+        run(QStringList{"env", "TMPDIR=" + temporary.path()} + exportTo(folder.filePath("figure.svg")));
+    QCOMPARE(result.errors, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(entries(temporary.path()), takenBack ? QStringList() : QStringList{name});
 }
 
 void tst_Faults::linksAndSpecialFiles_data()

@@ -28,6 +28,7 @@ private slots:
     void chosenPairsMakeTheSheet_data();
     void chosenPairsMakeTheSheet();
     void randomFiguresComeFromTheSeed();
+    void aTitleLongerThanTwoLinesIsRefused();
     void theCloseUpOffersAWorksheetThatPreviews();
     void printingToAFileWritesQuizAndKey();
 
@@ -100,6 +101,35 @@ void TestSheetDialog::randomFiguresComeFromTheSeed()
     QCOMPARE(sheet->pairs, sheet::pairlist::random(5, 4242));
     QCOMPARE(sheet->seed, 4242u);
     QCOMPARE(sheet->phaseDegrees, 90.0);
+}
+
+void TestSheetDialog::aTitleLongerThanTwoLinesIsRefused()
+{
+    sheet::SheetDialog dialog({1, 2}, 90);
+    QLineEdit *title = nullptr;
+    for (QLineEdit *field : dialog.findChildren<QLineEdit *>())
+        if (field->text() == QStringLiteral("Фигури на Лисажу"))
+            title = field;
+    QVERIFY(title);
+    QLabel *said = nullptr;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        if (label->textFormat() == Qt::PlainText)
+            said = label;
+    QVERIFY(said);
+    // A title pasted from somewhere, 73 characters: one more than two lines hold. It
+    // is said why, and there is no preview until it is shorter.
+    title->selectAll();
+    title->insert(QStringLiteral("ш").repeated(57));
+    QVERIFY(!previewButton(dialog)->isEnabled());
+    QVERIFY(!dialog.worksheet());
+    QVERIFY(said->isVisibleTo(&dialog));
+    QCOMPARE(said->text(), QStringLiteral("Заглавието е дълго 57 знака, а на двата му реда се побират най-много 56"));
+    QTest::keyClick(title, Qt::Key_Backspace);
+    QVERIFY(previewButton(dialog)->isEnabled());
+    QVERIFY(!said->isVisibleTo(&dialog));
+    const std::optional<sheet::Worksheet> sheet = dialog.worksheet();
+    QVERIFY(sheet);
+    QCOMPARE(sheet->title, QStringLiteral("ш").repeated(56));
 }
 
 void TestSheetDialog::theCloseUpOffersAWorksheetThatPreviews()

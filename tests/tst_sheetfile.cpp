@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -208,6 +209,24 @@ Frame frameOf(const QString &file, int page, const QRect &square, const QString 
     return image.isNull() ? Frame{} : frame;
 }
 
+// A word of a page as pdftotext -bbox reads it, in points.
+struct Word {
+    QString text;
+    QRectF box;
+};
+
+std::vector<Word> wordsOn(const QString &file, int page)
+{
+    const QString html = poppler("pdftotext", {"-bbox", "-f", QString::number(page), "-l", QString::number(page), file, "-"});
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<Word> words;
+    for (const QRegularExpressionMatch &match : word.globalMatch(html))
+        words.push_back({match.captured(5), QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                                                   QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+    return words;
+}
+
 } // namespace
 
 class tst_SheetFile : public QObject {
@@ -222,6 +241,8 @@ private slots:
     void everyFigureCanBeCounted_data();
     void everyFigureCanBeCounted();
     void theSameSeedGivesTheSameSheet();
+    void aLongTitleTakesTwoReadableLines_data();
+    void aLongTitleTakesTwoReadableLines();
     void badInputIsRefusedAndWritesNothing_data();
     void badInputIsRefusedAndWritesNothing();
 
@@ -518,6 +539,66 @@ void tst_SheetFile::theSameSeedGivesTheSameSheet()
     QVERIFY(!first.isEmpty());
     QCOMPARE(sheet("3"), first);
     QVERIFY(sheet("4") != first);
+}
+
+void tst_SheetFile::aLongTitleTakesTwoReadableLines_data()
+{
+    QTest::addColumn<QString>("title");
+    // As long as a title may be, 56 characters, on A4, the narrower paper, beside the
+    // widest variant; on the key with " — отговори" after it.
+    QTest::newRow("the widest capital") << QStringList(7, QStringLiteral("ЮЮЮЮЮЮЮ")).join(' ') + "Ю";
+    QTest::newRow("a teacher's title")
+        << QStringLiteral("Контролна работа по физика — трептения и вълни, X клас Б");
+}
+
+void tst_SheetFile::aLongTitleTakesTwoReadableLines()
+{
+    QFETCH(QString, title);
+    QCOMPARE(title.size(), 56);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("Poppler's tools (poppler-utils) are not installed");
+    const QString file = path(QStringLiteral("long-title.pdf"));
+    const Run made = korvana({"--sheet", file, "--random", "8", "--seed", "4294967295", "--answers", "--title", title});
+    QCOMPARE(made.errors, QString());
+    QCOMPARE(made.status, 0);
+    constexpr double pointsPerMillimetre = 72 / millimetresPerInch;
+    constexpr double margin = 15 * pointsPerMillimetre;
+    constexpr double a4Width = 210 * pointsPerMillimetre;
+    static const QRegularExpression corner(QStringLiteral("^(Страница|от|\\d+|Вариант)$"));
+    // The quiz's page, then the key's.
+    for (const auto &[page, words] : {std::pair{1, title}, {2, title + QStringLiteral(" — отговори")}}) {
+        const std::vector<Word> all = wordsOn(file, page);
+        QVERIFY(!all.empty());
+        // The title stands over the heading's first line, in type no smaller than it.
+        const auto under = std::find_if(all.begin(), all.end(), [](const Word &word) {
+            return word.text == QStringLiteral("Име:") || word.text == QStringLiteral("Под");
+        });
+        QVERIFY(under != all.end());
+        std::vector<Word> heading;
+        std::vector<Word> corners;
+        for (const Word &word : all)
+            if (word.box.bottom() <= under->box.top())
+                (corner.match(word.text).hasMatch() ? corners : heading).push_back(word);
+        std::sort(heading.begin(), heading.end(), [](const Word &one, const Word &other) {
+            return std::abs(one.box.top() - other.box.top()) > 1 ? one.box.top() < other.box.top()
+                                                                  : one.box.left() < other.box.left();
+        });
+        QStringList read;
+        std::set<long> rows;
+        for (const Word &word : heading) {
+            read << word.text;
+            rows.insert(std::lround(word.box.top()));
+            QVERIFY2(word.box.height() >= under->box.height() * 0.99,
+                     qPrintable(QStringLiteral("'%1' is %2 pt high, the line under it %3")
+                                    .arg(word.text).arg(word.box.height()).arg(under->box.height())));
+            QVERIFY2(word.box.left() >= margin - 1 && word.box.right() <= a4Width - margin + 1, qPrintable(word.text));
+            for (const Word &note : corners)
+                QVERIFY2(!word.box.intersects(note.box), qPrintable(word.text + " covers " + note.text));
+        }
+        // Every word, the first and the last among them, in two lines.
+        QCOMPARE(read.join(' '), words);
+        QCOMPARE(int(rows.size()), 2);
+    }
 }
 
 void tst_SheetFile::badInputIsRefusedAndWritesNothing_data()

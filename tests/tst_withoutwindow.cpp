@@ -17,6 +17,10 @@
 #include <cmath>
 #include <numbers>
 
+#include <cerrno>
+#include <cstring>
+#include <locale.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +28,26 @@ namespace {
 bool isInk(QRgb pixel)
 {
     return qGray(pixel) < 160;
+}
+
+// What the Bulgarian locale is made from, and the C library's Bulgarian words.
+const QString bulgarianSource = QStringLiteral("/usr/share/i18n/locales/bg_BG");
+const QString bulgarianMessages = QStringLiteral("/usr/share/locale/bg/LC_MESSAGES/libc.mo");
+
+// The C library's words for an error number in a locale ("C" for its own English).
+QString libraryReason(int error, const QString &locale)
+{
+    const locale_t characters = newlocale(LC_CTYPE_MASK, qPrintable(locale), locale_t(nullptr));
+    if (!characters)
+        return {};
+    const locale_t messages = newlocale(LC_MESSAGES_MASK, qPrintable(locale), characters);
+    if (!messages) {
+        freelocale(characters);
+        return {};
+    }
+    const QString reason = QString::fromUtf8(strerror_l(error, messages));
+    freelocale(messages);
+    return reason;
 }
 
 } // namespace
@@ -43,6 +67,8 @@ private slots:
     void aFailedWriteLeavesTheOldFile();
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
+    void givesTheSystemsReasonInTheUsersLanguage_data();
+    void givesTheSystemsReasonInTheUsersLanguage();
 
 private:
     Run korvana(const QStringList &arguments, const QStringList &wrapper = {}) const
@@ -52,12 +78,22 @@ private:
 
     QTemporaryDir m_folder;
     QTemporaryDir m_runtime;
+    // The Bulgarian locale, generated here: a system need not have it installed.
+    QTemporaryDir m_locales;
+    bool m_bulgarian = false;
 };
 
 void tst_WithoutWindow::initTestCase()
 {
     QVERIFY2(qEnvironmentVariableIsSet("KORVANA"), "KORVANA names the program to test");
-    QVERIFY(m_folder.isValid() && m_runtime.isValid());
+    QVERIFY(m_folder.isValid() && m_runtime.isValid() && m_locales.isValid());
+    const std::optional<Run> made =
+        QFile::exists(bulgarianSource) && QFile::exists(bulgarianMessages)
+            ? tool("localedef", {"-i", "bg_BG", "-f", "UTF-8", m_locales.filePath(QStringLiteral("bg_BG.UTF-8"))})
+            : std::nullopt;
+    m_bulgarian = made && made->status == 0;
+    // The reasons expected below are the C library's, asked here for that locale.
+    qputenv("LOCPATH", QFile::encodeName(m_locales.path()));
 }
 
 void tst_WithoutWindow::helpAndVersionNeedNoDisplay()
@@ -343,6 +379,97 @@ void tst_WithoutWindow::speaksTheUsersLanguage()
         QCOMPARE(said.trimmed().count(QLatin1Char('\n')), 0);
     for (const QString &word : words)
         QVERIFY2(said.contains(word), qPrintable(said));
+}
+
+void tst_WithoutWindow::givesTheSystemsReasonInTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    // How korvana is started: as it is, with its standard output on a full disk, in a
+    // folder made read-only for it alone, or where a stranger's link is in the way.
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    // The system's reason, by its error number; or, where that is 0, words of korvana's own.
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("words");
+    const QString bulgarian = QStringLiteral("bg_BG.UTF-8");
+    const QString english = QStringLiteral("C");
+    const QStringList png{"-x", "2", "-y", "3"};
+    const QStringList missing = QStringList{"--export", "FOLDER/no/such/folder.png"} + png;
+    const QStringList old = QStringList{"--export", "FOLDER/old.png"} + png;
+    const QStringList sheet{"--sheet", "FOLDER/new.pdf", "--random", "2"};
+    const QStringList linked = QStringList{"--export", "FOLDER/linked.png"} + png;
+    const QStringList longName = QStringList{"--export", "FOLDER/" + QString(300, 'n') + ".png"} + png;
+    const auto longPath = [&](int bytes) {
+        return QStringList{"--export", "/" + QString(bytes - 5, 'p') + ".png"} + png;
+    };
+    QTest::newRow("no folder, bg") << bulgarian << "" << missing << 1 << ENOENT << "";
+    QTest::newRow("no folder, C") << english << "" << missing << 1 << ENOENT << "";
+    QTest::newRow("standard output full, bg") << bulgarian << "full" << QStringList{"--version"} << 1 << ENOSPC << "";
+    QTest::newRow("read-only file system, old file, bg") << bulgarian << "read-only" << old << 1 << EROFS << "";
+    QTest::newRow("read-only file system, new sheet, C") << english << "read-only" << sheet << 1 << EROFS << "";
+    QTest::newRow("a stranger's link in a shared folder, bg") << bulgarian << "stranger" << linked << 1 << EACCES << "";
+    // A name longer than the file system takes is the system's to refuse; a path longer
+    // than the system takes in one piece is refused as a wrong command line, whatever
+    // its length, before Qt's file names go wrong past 32767 characters.
+    QTest::newRow("a name of 300 bytes, bg") << bulgarian << "" << longName << 1 << ENAMETOOLONG << "";
+    QTest::newRow("a path of 32770 bytes, C")
+        << english << "" << longPath(32770) << 2 << 0 << "the file name is 32770 bytes long: the system takes at most 4095";
+    QTest::newRow("a path of 40000 bytes, bg")
+        << bulgarian << "" << longPath(40000) << 2 << 0
+        << "името на файла е дълго 40000 байта, а системата приема най-много 4095";
+}
+
+void tst_WithoutWindow::givesTheSystemsReasonInTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, setting);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(int, error);
+    QFETCH(QString, words);
+    if (locale != QLatin1String("C") && !m_bulgarian)
+        QSKIP("needs localedef, the locales' sources and libc-l10n to make a Bulgarian locale");
+    QTemporaryDir folder;
+    // Readable by all, as the shared folder below is for all.
+    QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                     | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                     | QFileDevice::ExeOther));
+    QFile oldFile(folder.filePath(QStringLiteral("old.png")));
+    QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write("the old picture") > 0);
+    oldFile.close();
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^FOLDER")), folder.path());
+    QStringList wrapper;
+    if (setting == QLatin1String("full")) {
+        wrapper = {"sh", "-c", "exec \"$@\" >/dev/full", "sh"};
+    } else if (setting == QLatin1String("read-only")) {
+        // The folder bound read-only onto itself, seen so by korvana alone.
+        const QString readOnly = QStringLiteral(R"sh(mount --bind "$0" "$0" && mount -o remount,bind,ro "$0" && exec "$@")sh");
+        const std::optional<Run> can = tool("unshare", {"-m", "sh", "-c", readOnly, folder.path(), "true"});
+        if (!can || can->status != 0)
+            QSKIP("needs to mount in a namespace of its own (unshare -m, as root)");
+        wrapper = {"unshare", "-m", "sh", "-c", readOnly, folder.path()};
+    } else if (setting == QLatin1String("stranger")) {
+        // In a sticky folder open to all, a link that belongs to neither the one who
+        // follows it nor the folder's owner: the kernel would not follow it.
+        const QByteArray shared = QFile::encodeName(folder.path());
+        const QByteArray link = shared + "/linked.png";
+        if (::chmod(shared.constData(), 01777) != 0 || ::symlink("old.png", link.constData()) != 0
+            || ::lchown(link.constData(), ::geteuid() + 1, ::getegid()) != 0)
+            QSKIP("needs to give a link to another user (as root)");
+    }
+    const Run run = ::korvana(arguments, m_runtime.path(), wrapper,
+                              {"LANG=" + locale, "LOCPATH=" + m_locales.path()});
+    const QString expected = error != 0 ? libraryReason(error, locale) : words;
+    // A row that can fail: the Bulgarian reason is not the English one.
+    if (locale != QLatin1String("C"))
+        QVERIFY2(expected != libraryReason(error, QStringLiteral("C")) || error == 0, qPrintable(expected));
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.errors.trimmed().count(QLatin1Char('\n')), 0);
+    QVERIFY2(run.errors.trimmed().endsWith(expected) || run.errors.contains(expected + " ("), qPrintable(run.errors));
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    QCOMPARE(oldFile.readAll(), QByteArray("the old picture"));
 }
 
 QTEST_GUILESS_MAIN(tst_WithoutWindow)

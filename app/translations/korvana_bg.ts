@@ -84,6 +84,18 @@
         <translation>не може да се пише в стандартния изход: %1</translation>
     </message>
     <message>
+        <source>not enough memory to start</source>
+        <translation>няма достатъчно памет, за да започне</translation>
+    </message>
+    <message>
+        <source>too few file descriptors to start (ulimit -n %1; it needs %2)</source>
+        <translation>твърде малко файлови дескриптори, за да започне (ulimit -n %1; нужни са %2)</translation>
+    </message>
+    <message>
+        <source>too small a stack to start (ulimit -s %1; it needs %2)</source>
+        <translation>твърде малък стек, за да започне (ulimit -s %1; нужни са %2)</translation>
+    </message>
+    <message>
         <source>cannot write %1: %2</source>
         <translation>файлът %1 не може да бъде записан: %2</translation>
     </message>
@@ -210,6 +222,14 @@ and with --sheet a worksheet of figures for a quiz, with its key if asked, to a 
     <message>
         <source>--pairs and --random do not go together</source>
         <translation>--pairs и --random не могат да се използват заедно</translation>
+    </message>
+    <message>
+        <source>--title has %1 characters: a sheet&apos;s two title lines hold at most %2</source>
+        <translation>--title има %1 знака: двата реда на заглавието побират най-много %2</translation>
+    </message>
+    <message>
+        <source>the file name is %1 bytes long: the system takes at most %2</source>
+        <translation>името на файла е дълго %1 байта, а системата приема най-много %2</translation>
     </message>
 </context>
 <context>
