@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 namespace closeup {
 
@@ -355,7 +356,12 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
     QFont reading = font();
     reading.setBold(true);
     reading.setPixelSize(measuringPixels);
-    const double inkPerPixel = QFontMetricsF(reading).tightBoundingRect(QLatin1String(digits)).height() / measuringPixels;
+    // Measured on the shortest digit: round ones overshoot the flat ones' height.
+    const QFontMetricsF measured(reading);
+    double shortestInk = measuringPixels;
+    for (const char digit : std::string_view(digits))
+        shortestInk = std::min(shortestInk, measured.tightBoundingRect(QString(QLatin1Char(digit))).height());
+    const double inkPerPixel = shortestInk / measuringPixels;
     const int readingPixels = int(std::ceil(height() * readingInkShare / inkPerPixel));
     reading.setPixelSize(std::max(QFontInfo(large).pixelSize(), readingPixels));
     m_reading->setFont(reading);

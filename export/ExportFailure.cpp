@@ -63,8 +63,13 @@ locale_t usersMessages()
 
 QString ExportFailure::systemReasonOf(int error)
 {
-    static const locale_t messages = usersMessages();
-    return messages ? QString::fromUtf8(strerror_l(error, messages)) : QString::fromLocal8Bit(std::strerror(error));
+    // Made for each reason and let go after it: reasons are few, and nothing stays.
+    const locale_t messages = usersMessages();
+    if (!messages)
+        return QString::fromLocal8Bit(std::strerror(error));
+    const QString reason = QString::fromUtf8(strerror_l(error, messages));
+    freelocale(messages);
+    return reason;
 }
 #else
 QString ExportFailure::systemReasonOf(int error)
