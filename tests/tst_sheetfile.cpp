@@ -595,9 +595,10 @@ void tst_SheetFile::aLongTitleTakesTwoReadableLines()
             for (const Word &note : corners)
                 QVERIFY2(!word.box.intersects(note.box), qPrintable(word.text + " covers " + note.text));
         }
-        // Every word, the first and the last among them, in two lines.
+        // Every word, the first and the last among them, in two lines at most: one
+        // where the system's font is narrow enough.
         QCOMPARE(read.join(' '), words);
-        QCOMPARE(int(rows.size()), 2);
+        QVERIFY2(!rows.empty() && rows.size() <= 2, qPrintable(QString::number(rows.size())));
     }
 }
 
