@@ -29,6 +29,10 @@ inline const QString driftKeys = QStringLiteral("Интервалът пуска
 inline const QString oscillationsText = QStringLiteral("Покажи &трептенията");
 inline const QString oscillationsHint =
     QStringLiteral("Точка обикаля кривата; под квадрата е трептенето x(t), до него — y(t), със сенките на точката.");
+// The waves' names and the way their time runs: x(t) beneath the square, time down;
+// y(t) beside it, time to the right.
+inline const QString xWaveLabel = QStringLiteral("x(t)\nt ↓");
+inline const QString yWaveLabel = QStringLiteral("y(t)   t →");
 inline const QString turnLabel = QStringLiteral("&оборот за:");
 inline const QString turnName = QStringLiteral("Време за един оборот на фазата");
 inline const QString secondsSuffix = QStringLiteral(" с");

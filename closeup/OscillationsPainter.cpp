@@ -1,5 +1,6 @@
 #include "OscillationsPainter.h"
 
+#include "CloseUpTexts.h"
 #include "FigurePalette.h"
 #include "FigureSquare.h"
 #include "Phase.h"
@@ -158,9 +159,9 @@ void OscillationsPainter::paintLabels(QPainter &painter) const
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
     const QRectF xLabel(m_area.left(), m_xWave.top(), m_xWave.left() - m_area.left() - line / 2, 2 * line);
-    painter.drawText(xLabel, Qt::AlignRight | Qt::AlignTop, QStringLiteral("x(t)\nt ↓"));
+    painter.drawText(xLabel, Qt::AlignRight | Qt::AlignTop, xWaveLabel);
     const QRectF yLabel(m_yWave.left(), m_yWave.bottom() + line / 2, m_yWave.width(), line);
-    painter.drawText(yLabel, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("y(t)   t →"));
+    painter.drawText(yLabel, Qt::AlignLeft | Qt::AlignTop, yWaveLabel);
     painter.restore();
 }
 
