@@ -22,7 +22,7 @@ const QSize fullHd(1920, 1080);
 
 void closeUpRender(benchmark::State &state)
 {
-    const closeup::FigurePainter figure({19, 18});
+    const picture::FigurePainter figure({19, 18});
     QImage image(fullHd, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
@@ -57,7 +57,7 @@ void naivePolyline(benchmark::State &state)
 void unchangedViewRepaint(benchmark::State &state)
 {
     closeup::CloseUpView view;
-    view.showFigure(closeup::FigurePainter({19, 18}));
+    view.showFigure(picture::FigurePainter({19, 18}));
     view.resize(fullHd);
     view.show();
     if (!QTest::qWaitForWindowExposed(&view))

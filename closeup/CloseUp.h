@@ -45,7 +45,7 @@ private:
         figure::TouchPoints touches;
     };
     // The view's figure, at the window's phase.
-    FigurePainter painter() const { return FigurePainter(m_drawn->frequencies, figure::Phase::windowDegrees, m_drawn->touches); }
+    picture::FigurePainter painter() const { return picture::FigurePainter(m_drawn->frequencies, figure::Phase::windowDegrees, m_drawn->touches); }
 
     std::optional<Drawn> m_drawn;
     QPointer<CloseUpView> m_view;

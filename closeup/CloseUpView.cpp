@@ -10,6 +10,7 @@
 #include "FigureWords.h"
 #include "Lissajous.h"
 #include "Offer.h"
+#include "PictureTexts.h"
 
 #include <QAction>
 #include <QActionEvent>
@@ -72,7 +73,7 @@ CloseUpView::CloseUpView(QWidget *parent)
     // The view sets its own look, not the designed window's: the system's, on paper.
     setFont(QFont());
     QPalette paper;
-    paper.setColor(QPalette::Window, FigurePalette::paper);
+    paper.setColor(QPalette::Window, picture::FigurePalette::paper);
     setPalette(paper);
     setAutoFillBackground(true);
 
@@ -102,7 +103,7 @@ void CloseUpView::setUpCaption()
     m_reading->setAlignment(Qt::AlignCenter);
     m_reading->setAccessibleName(readingName);
     forms::makeGraphic(*m_canvas);
-    m_canvas->setAccessibleName(figureName);
+    m_canvas->setAccessibleName(picture::figureName);
 }
 
 void CloseUpView::layOut()
@@ -142,7 +143,7 @@ void CloseUpView::setUpMotion()
     connect(m_run, &Drift::advanced, this, &CloseUpView::runPoint);
 }
 
-void CloseUpView::showFigure(const FigurePainter &figure)
+void CloseUpView::showFigure(const picture::FigurePainter &figure)
 {
     m_controls->setValues(figure.frequencies(), figure.phaseDegrees());
     display(figure);
@@ -150,7 +151,7 @@ void CloseUpView::showFigure(const FigurePainter &figure)
 
 void CloseUpView::followControls()
 {
-    display(FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
+    display(picture::FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
     // Said at once, wherever the focus is: the keys change the figure, not the values.
     m_announcer->announce(m_canvas->accessibleDescription());
 }
@@ -164,7 +165,7 @@ void CloseUpView::setDrifting(bool on)
     m_drift->stop();
     // It stands at the whole degree its value shows, and says so once it stands.
     if (figure()) {
-        display(FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
+        display(picture::FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
         m_announcer->announce(m_canvas->accessibleDescription());
     }
 }
@@ -207,12 +208,12 @@ void CloseUpView::runPoint(double degrees)
 
 void CloseUpView::drift(double degrees)
 {
-    const FigurePainter *shown = figure();
+    const picture::FigurePainter *shown = figure();
     if (!shown)
         return;
     const double turn = figure::Phase::turnDegrees;
     const double phase = std::fmod(shown->phaseDegrees() + degrees, turn);
-    const FigurePainter next(shown->frequencies(), phase);
+    const picture::FigurePainter next(shown->frequencies(), phase);
     m_controls->setValues(next.frequencies(), phase);
     // Each frame the picture and its caption, and nothing a screen reader would be
     // told of: that waits until the figure stands.
@@ -220,43 +221,43 @@ void CloseUpView::drift(double degrees)
     m_canvas->setFigure(next);
 }
 
-void CloseUpView::showCaption(const FigurePainter &figure)
+void CloseUpView::showCaption(const picture::FigurePainter &figure)
 {
-    m_counts->setText(frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n')
-                      + touchesLine(figure.touches()));
-    m_reading->setText(readingLine(figure.touches()));
+    m_counts->setText(picture::frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n')
+                      + picture::touchesLine(figure.touches()));
+    m_reading->setText(picture::readingLine(figure.touches()));
 }
 
-void CloseUpView::display(const FigurePainter &figure)
+void CloseUpView::display(const picture::FigurePainter &figure)
 {
     showCaption(figure);
     m_canvas->setFigure(figure);
-    m_canvas->setAccessibleDescription(viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches()));
+    m_canvas->setAccessibleDescription(picture::viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches()));
     offerFigureActions(true);
 }
 
 void CloseUpView::showNoFigure()
 {
-    m_counts->setText(noFigureExplained);
+    m_counts->setText(picture::noFigureExplained);
     m_reading->clear();
     m_canvas->setFigure(std::nullopt);
-    m_canvas->setAccessibleDescription(noFigure);
+    m_canvas->setAccessibleDescription(picture::noFigure);
     offerFigureActions(false);
 }
 
 void CloseUpView::offerFigureActions(bool enabled)
 {
     for (QAction *action : actions())
-        forms::offer(*action, enabled, noFigureExplained);
-    forms::offer(*m_controls, enabled, noFigureExplained);
-    forms::offer(*m_drifting, enabled, noFigureExplained, driftKeys);
-    forms::offer(*m_oscillations, enabled, noFigureExplained, oscillationsHint);
+        forms::offer(*action, enabled, picture::noFigureExplained);
+    forms::offer(*m_controls, enabled, picture::noFigureExplained);
+    forms::offer(*m_drifting, enabled, picture::noFigureExplained, driftKeys);
+    forms::offer(*m_oscillations, enabled, picture::noFigureExplained, oscillationsHint);
     if (!enabled)
         stopMoving();
     // The program's dots lie on the window's own figure only.
     const bool dotsOnFigure = enabled && figure()->isWindowFigure();
     forms::offer(*m_showDots, dotsOnFigure,
-                 enabled ? dotsOnlyAtWindowPhase.arg(figure::Phase::windowDegrees) : noFigureExplained);
+                 enabled ? dotsOnlyAtWindowPhase.arg(figure::Phase::windowDegrees) : picture::noFigureExplained);
 }
 
 void CloseUpView::actionEvent(QActionEvent *event)
@@ -266,7 +267,7 @@ void CloseUpView::actionEvent(QActionEvent *event)
         offerFigureActions(figure() != nullptr);
 }
 
-const FigurePainter *CloseUpView::figure() const
+const picture::FigurePainter *CloseUpView::figure() const
 {
     return m_canvas->figure();
 }

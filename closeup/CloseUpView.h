@@ -10,12 +10,15 @@ namespace forms {
 class Announcer;
 }
 
+namespace picture {
+class FigurePainter;
+}
+
 namespace closeup {
 
 class Drift;
 class FigureCanvas;
 class FigureControls;
-class FigurePainter;
 
 // A window of its own with the figure drawn last, large: the curve as a line, its
 // touch points and what they tell, for a projector or a closer look. It has its own
@@ -28,13 +31,13 @@ class CloseUpView : public QWidget {
 public:
     explicit CloseUpView(QWidget *parent = nullptr);
 
-    void showFigure(const FigurePainter &figure);
+    void showFigure(const picture::FigurePainter &figure);
     void showNoFigure();
 
     void setFullScreen(bool on);
 
     // The figure shown, if any, and whether the program's dots are laid over it.
-    const FigurePainter *figure() const;
+    const picture::FigurePainter *figure() const;
     bool showsDots() const;
     // The phase a worksheet made from the view starts with: the one the user chose
     // here, or else the window's own, never where the drift happened to stand.
@@ -56,11 +59,11 @@ private:
     // Space's way to the drift box, which does nothing while the box is off.
     void toggleDrift();
     void stopMoving();
-    void showCaption(const FigurePainter &figure);
+    void showCaption(const picture::FigurePainter &figure);
     void setShowingOscillations(bool on);
     void runPoint(double degrees);
     void drift(double degrees);
-    void display(const FigurePainter &figure);
+    void display(const picture::FigurePainter &figure);
     void offerFigureActions(bool enabled);
 
     FigureCanvas *m_canvas;

@@ -22,7 +22,7 @@ FigureCanvas::FigureCanvas(QWidget *parent)
     setMinimumSize(smallestSide, smallestSide);
 }
 
-void FigureCanvas::setFigure(std::optional<FigurePainter> figure)
+void FigureCanvas::setFigure(std::optional<picture::FigurePainter> figure)
 {
     m_figure = std::move(figure);
     m_picture = {};
@@ -68,7 +68,7 @@ void FigureCanvas::paintFigure(QPainter &painter) const
     else if (m_figure)
         m_figure->paint(painter, rect(), m_showDots);
     else
-        painter.fillRect(rect(), FigurePalette::paper);
+        painter.fillRect(rect(), picture::FigurePalette::paper);
 }
 
 void FigureCanvas::paintEvent(QPaintEvent *event)

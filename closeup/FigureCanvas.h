@@ -18,12 +18,12 @@ class FigureCanvas : public QWidget {
 public:
     explicit FigureCanvas(QWidget *parent = nullptr);
 
-    void setFigure(std::optional<FigurePainter> figure);
+    void setFigure(std::optional<picture::FigurePainter> figure);
     void setShowDots(bool show);
     // With a time, the figure with its two oscillations and the point at that time
     // running along it; without, the figure alone.
     void setRunningPoint(std::optional<double> t);
-    const FigurePainter *figure() const { return m_figure ? &*m_figure : nullptr; }
+    const picture::FigurePainter *figure() const { return m_figure ? &*m_figure : nullptr; }
     bool showsDots() const { return m_showDots; }
 
 protected:
@@ -34,7 +34,7 @@ private:
     void paintFigure(QPainter &painter) const;
     void paintRunningPoint(QPainter &painter) const;
 
-    std::optional<FigurePainter> m_figure;
+    std::optional<picture::FigurePainter> m_figure;
     bool m_showDots = false;
     std::optional<double> m_running;
     QPixmap m_picture;

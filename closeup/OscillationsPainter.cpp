@@ -45,23 +45,23 @@ constexpr double projectionRadius = 1.8;
 // A wave stands off the square by this many line widths.
 constexpr double waveGapInLines = 3;
 
-// The square's share of the figure painter's area (FigurePainter::squareIn).
+// The square's share of the figure painter's area (picture::FigurePainter::squareIn).
 double figureAreaFor(double side)
 {
     const QRectF probe(0, 0, 1000, 1000);
-    return side * probe.width() / FigurePainter::squareIn(probe).width();
+    return side * probe.width() / picture::FigurePainter::squareIn(probe).width();
 }
 
 } // namespace
 
-OscillationsPainter::OscillationsPainter(const FigurePainter &figure, const QRectF &area)
+OscillationsPainter::OscillationsPainter(const picture::FigurePainter &figure, const QRectF &area)
     : m_figure(figure)
     , m_area(area)
 {
     const double side = std::min(area.height() * squareShareOfHeight, area.width() * squareShareOfWidth);
     const double letter = side * letterShare;
     const double marks = side * marksRoom;
-    // As thick as the figure's own line (FigurePainter's 110 lines across the square).
+    // As thick as the figure's own line (picture::FigurePainter's 110 lines across the square).
     m_lineWidth = std::max(2.0, side / 110);
     const double gap = waveGapInLines * m_lineWidth;
     const double labelRoom = labelRoomInLetters * letter;
@@ -96,7 +96,7 @@ QPointF OscillationsPainter::onCurve(double t) const
 {
     const auto [a, b] = m_figure.frequencies();
     const double phase = figure::Phase::radians(m_figure.phaseDegrees());
-    return FigureSquare(m_square).toSurface({std::sin(a * t + phase), std::sin(b * t)});
+    return picture::FigureSquare(m_square).toSurface({std::sin(a * t + phase), std::sin(b * t)});
 }
 
 QPointF OscillationsPainter::onXWave(double t) const
@@ -113,13 +113,13 @@ QPointF OscillationsPainter::onYWave(double t) const
 
 void OscillationsPainter::paintStill(QPainter &painter, bool withDots, double t) const
 {
-    painter.fillRect(m_area, FigurePalette::paper);
+    painter.fillRect(m_area, picture::FigurePalette::paper);
     // The figure painter centres its square in an area with room round it for marks.
     QRectF figureArea(0, 0, figureAreaFor(m_square.width()), figureAreaFor(m_square.width()));
     figureArea.moveCenter(m_square.center());
     m_figure.paint(painter, figureArea, withDots);
     painter.fillRect(QRectF(m_area.left(), m_xWave.top(), m_area.width(), m_area.bottom() - m_xWave.top()),
-                     FigurePalette::paper);
+                     picture::FigurePalette::paper);
     paintWaves(painter, t);
     paintLabels(painter);
 }
@@ -140,7 +140,7 @@ void OscillationsPainter::paintWaves(QPainter &painter, double t) const
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(FigurePalette::curve, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(picture::FigurePalette::curve, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(xWave);
     painter.drawPath(yWave);
@@ -155,7 +155,7 @@ void OscillationsPainter::paintLabels(QPainter &painter) const
     QFont font = painter.font();
     font.setPixelSize(std::max(1, int(m_square.width() * letterShare)));
     painter.setFont(font);
-    painter.setPen(FigurePalette::caption);
+    painter.setPen(picture::FigurePalette::caption);
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
     const QRectF xLabel(m_area.left(), m_xWave.top(), m_xWave.left() - m_area.left() - line / 2, 2 * line);
@@ -172,11 +172,11 @@ void OscillationsPainter::paintPoint(QPainter &painter, double t) const
     const QPointF onY = onYWave(t);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(FigurePalette::frame, std::max(1.0, m_lineWidth / 3), Qt::DashLine));
+    painter.setPen(QPen(picture::FigurePalette::frame, std::max(1.0, m_lineWidth / 3), Qt::DashLine));
     painter.drawLine(point, onX);
     painter.drawLine(point, onY);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(FigurePalette::runningPoint);
+    painter.setBrush(picture::FigurePalette::runningPoint);
     painter.drawEllipse(point, pointRadius * m_lineWidth, pointRadius * m_lineWidth);
     painter.drawEllipse(onX, projectionRadius * m_lineWidth, projectionRadius * m_lineWidth);
     painter.drawEllipse(onY, projectionRadius * m_lineWidth, projectionRadius * m_lineWidth);

@@ -23,7 +23,7 @@ namespace closeup {
 // (paintPoint), over the region it leaves and enters (pointRegion).
 class OscillationsPainter {
 public:
-    OscillationsPainter(const FigurePainter &figure, const QRectF &area);
+    OscillationsPainter(const picture::FigurePainter &figure, const QRectF &area);
 
     // Paints onto paper filling the area, the waves over the sweep that holds time t.
     void paintStill(QPainter &painter, bool withDots, double t) const;
@@ -49,7 +49,7 @@ private:
     void paintWaves(QPainter &painter, double t) const;
     void paintLabels(QPainter &painter) const;
 
-    const FigurePainter &m_figure;
+    const picture::FigurePainter &m_figure;
     QRectF m_area;
     QRectF m_square;
     QRectF m_xWave;

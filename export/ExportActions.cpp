@@ -86,7 +86,7 @@ void ExportActions::savePictureAs(QWidget *parent, const QImage &picture, const 
     report(parent, FigureFile::writePng(withEnding(path, pngOnly), picture), saveTitle, notSaved);
 }
 
-void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
+void ExportActions::copyFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots)
 {
     constexpr int size = ExportLimits::defaultSide;
     const QImage image = FigureFile::image(figure, size, withDots);
@@ -108,7 +108,7 @@ void ExportActions::copyFigure(QWidget *parent, const closeup::FigurePainter &fi
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void ExportActions::saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
+void ExportActions::saveFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots)
 {
     QString chosenType;
     const QString chosen = QFileDialog::getSaveFileName(parent, saveTitle, suggestedPath(figure.frequencies(), figure.phaseDegrees()), fileTypes, &chosenType);
@@ -135,7 +135,7 @@ void ExportActions::saveFigureAs(QWidget *parent, const FigureExport &request)
     report(parent, FigureFile::write(request), saveTitle, notSaved);
 }
 
-void ExportActions::printFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots)
+void ExportActions::printFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
@@ -143,7 +143,7 @@ void ExportActions::printFigure(QWidget *parent, const closeup::FigurePainter &f
         report(parent, printOn(printer, figure, withDots), printText, notPrinted);
 }
 
-ExportResult ExportActions::printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots)
+ExportResult ExportActions::printOn(QPrinter &printer, const picture::FigurePainter &figure, bool withDots)
 {
     // Printing to a PDF file is a save like any other: whole or not at all.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())

@@ -11,7 +11,7 @@ class QImage;
 class QPrinter;
 class QWidget;
 
-namespace closeup {
+namespace picture {
 class FigurePainter;
 }
 
@@ -31,14 +31,14 @@ public:
 
     // The close-up's picture: the figure with its caption, as an image (and as SVG
     // for receivers that take it), as a PNG, SVG or PDF file, or on paper.
-    static void copyFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
-    static void saveFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
+    static void copyFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots);
+    static void saveFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots);
     // Writes the figure as asked; if it cannot, says so.
     static void saveFigureAs(QWidget *parent, const FigureExport &request);
-    static void printFigure(QWidget *parent, const closeup::FigurePainter &figure, bool withDots);
+    static void printFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots);
     // Prints one page on a printer set up by the print dialog, the figure under a
     // heading, as large as fits, or writes that page whole to the PDF file it prints to.
-    static ExportResult printOn(QPrinter &printer, const closeup::FigurePainter &figure, bool withDots);
+    static ExportResult printOn(QPrinter &printer, const picture::FigurePainter &figure, bool withDots);
 
     // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png,
     // or lissajous.png for no figure.

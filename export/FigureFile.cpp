@@ -1,6 +1,6 @@
 #include "FigureFile.h"
 
-#include "CloseUpTexts.h"
+#include "PictureTexts.h"
 #include "ExportTexts.h"
 #include "FigurePainter.h"
 #include "FigurePalette.h"
@@ -39,14 +39,14 @@ constexpr int pdfResolution = 1200;
 // the figure's palette.
 constexpr int pngQuality = 80;
 
-QString titleOf(const closeup::FigurePainter &figure)
+QString titleOf(const picture::FigurePainter &figure)
 {
-    return closeup::figureTitle(figure.frequencies(), figure.phaseDegrees(), figure.touches());
+    return picture::figureTitle(figure.frequencies(), figure.phaseDegrees(), figure.touches());
 }
 
-QString descriptionOf(const closeup::FigurePainter &figure)
+QString descriptionOf(const picture::FigurePainter &figure)
 {
-    return closeup::viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches());
+    return picture::viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches());
 }
 
 // Every file of a figure prints at the size of the PDF's page unless told otherwise:
@@ -181,10 +181,10 @@ QRectF paintHeading(QPainter &painter, const QRectF &page)
     const double line = QFontMetricsF(font, painter.device()).height();
     painter.save();
     painter.setFont(font);
-    painter.setPen(closeup::FigurePalette::caption);
+    painter.setPen(picture::FigurePalette::caption);
     // Some nine times its height wide: within the width of any page at this size.
     painter.drawText(QRectF(page.left(), page.top(), page.width(), line), Qt::AlignHCenter | Qt::AlignTop,
-                     closeup::figureName);
+                     picture::figureName);
     painter.restore();
     const double top = page.top() + line * (1 + headingGap);
     return {page.left(), top, page.width(), std::max(0.0, page.bottom() - top)};
@@ -253,7 +253,7 @@ namespace {
 ExportResult writeAs(FigureFormat format, const FigureExport &request)
 {
     const QString &path = request.file;
-    const closeup::FigurePainter figure(request.frequencies, request.phaseDegrees);
+    const picture::FigurePainter figure(request.frequencies, request.phaseDegrees);
     const int size = request.size;
     switch (format) {
     case FigureFormat::Png:
@@ -262,7 +262,7 @@ ExportResult writeAs(FigureFormat format, const FigureExport &request)
             // many times faster: libpng tries every row filter on a full-colour image,
             // none on one with a palette.
             QImage picture =
-                inPalette(FigureFile::image(figure, size, request.withDots), closeup::FigurePalette::blends());
+                inPalette(FigureFile::image(figure, size, request.withDots), picture::FigurePalette::blends());
             if (picture.isNull())
                 return noMemoryFor(path, size);
             picture.setText(pngTitleKey, titleOf(figure));
@@ -310,7 +310,7 @@ ExportResult FigureFile::write(const FigureExport &request)
     }
 }
 
-ExportResult FigureFile::writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
+ExportResult FigureFile::writePage(const QString &path, const picture::FigurePainter &figure, bool withDots,
                                    const QPageLayout &layout, int resolution)
 {
     return writePdf(path, titleOf(figure), layout, resolution, [&](QPainter &painter, QPagedPaintDevice &) {
@@ -346,7 +346,7 @@ ExportResult FigureFile::writePng(const QString &path, const QImage &image)
     });
 }
 
-QImage FigureFile::image(const closeup::FigurePainter &figure, int size, bool withDots)
+QImage FigureFile::image(const picture::FigurePainter &figure, int size, bool withDots)
 {
     QImage image(size, size, QImage::Format_RGB32);
     if (image.isNull())
@@ -356,7 +356,7 @@ QImage FigureFile::image(const closeup::FigurePainter &figure, int size, bool wi
     return image;
 }
 
-bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots)
+bool FigureFile::writeSvg(QIODevice &device, const picture::FigurePainter &figure, int size, bool withDots)
 {
     QByteArray text;
     QBuffer buffer(&text);
@@ -376,7 +376,7 @@ bool FigureFile::writeSvg(QIODevice &device, const closeup::FigurePainter &figur
     return device.write(written) == written.size();
 }
 
-void FigureFile::paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots)
+void FigureFile::paintPage(QPainter &painter, const picture::FigurePainter &figure, bool withDots)
 {
     const QRectF room = paintHeading(painter, painter.viewport());
     const double side = std::min(room.width(), room.height());

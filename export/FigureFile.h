@@ -14,7 +14,7 @@ class QPagedPaintDevice;
 class QPageLayout;
 class QPainter;
 
-namespace closeup {
+namespace picture {
 class FigurePainter;
 }
 
@@ -37,7 +37,7 @@ public:
     static ExportResult writePng(const QString &path, const QImage &image);
     // One printed page of the layout, as paintPage paints it, as a PDF: what printing
     // to a file writes.
-    static ExportResult writePage(const QString &path, const closeup::FigurePainter &figure, bool withDots,
+    static ExportResult writePage(const QString &path, const picture::FigurePainter &figure, bool withDots,
                                   const QPageLayout &layout, int resolution);
 
     // A PDF of pages in the layout, at the resolution, painted by paint onto the
@@ -50,11 +50,11 @@ public:
     // memory is short), or as SVG onto a device (std::bad_alloc where memory is short),
     // its text in a list of fonts that ends in the viewer's own sans-serif.
     // Files and the clipboard take these.
-    static QImage image(const closeup::FigurePainter &figure, int size, bool withDots);
-    static bool writeSvg(QIODevice &device, const closeup::FigurePainter &figure, int size, bool withDots);
+    static QImage image(const picture::FigurePainter &figure, int size, bool withDots);
+    static bool writeSvg(QIODevice &device, const picture::FigurePainter &figure, int size, bool withDots);
     // Paints a printed page: a heading at its top and, under it, the figure with its
     // caption, square, as large as fits and centred in the room left.
-    static void paintPage(QPainter &painter, const closeup::FigurePainter &figure, bool withDots);
+    static void paintPage(QPainter &painter, const picture::FigurePainter &figure, bool withDots);
 };
 
 } // namespace figureexport

@@ -106,8 +106,8 @@ SheetPainter::SheetPainter(const Worksheet &sheet)
 {
     m_figures.reserve(sheet.pairs.size());
     for (const figure::FrequencyPair pair : sheet.pairs) {
-        closeup::FigurePainter &figure = m_figures.emplace_back(pair, sheet.phaseDegrees);
-        figure.setInks(closeup::FigurePalette::blackOnWhite());
+        picture::FigurePainter &figure = m_figures.emplace_back(pair, sheet.phaseDegrees);
+        figure.setInks(picture::FigurePalette::blackOnWhite());
     }
 }
 
@@ -115,7 +115,7 @@ bool SheetPainter::paint(QPainter &painter, QPagedPaintDevice &device) const
 {
     const double millimetre = painter.device()->logicalDpiY() / figureexport::ExportLimits::millimetresPerInch;
     std::vector<double> smallestSides;
-    for (const closeup::FigurePainter &figure : m_figures)
+    for (const picture::FigurePainter &figure : m_figures)
         smallestSides.push_back(TouchSpacing::smallestArea(figure.touches()) * millimetre);
     const std::vector<SheetPages::Page> pages = SheetPages::split(painter.viewport(), millimetre, smallestSides);
     // The quiz's pages, then the key's in the same order, each part numbered on its
@@ -138,12 +138,12 @@ void SheetPainter::paintPage(QPainter &painter, const SheetPages::Page &page, bo
 {
     const SheetLayout &layout = page.layout;
     painter.save();
-    painter.fillRect(painter.viewport(), closeup::FigurePalette::paper);
-    painter.setPen(closeup::FigurePalette::caption);
+    painter.fillRect(painter.viewport(), picture::FigurePalette::paper);
+    painter.setPen(picture::FigurePalette::caption);
     paintHeading(painter, layout.heading(), key, number, millimetre);
     for (int i = 0; i < layout.figures(); ++i) {
         const int n = page.first + i;
-        closeup::FigurePainter figure = m_figures[std::size_t(n)];
+        picture::FigurePainter figure = m_figures[std::size_t(n)];
         figure.setTouchesMarked(key);
         figure.setFinestFrame(frameMillimetres * millimetre);
         figure.paint(painter, layout.figure(i), false);
@@ -161,7 +161,7 @@ void SheetPainter::paintHeading(QPainter &painter, const QRectF &heading, bool k
     const QString title = !key ? m_sheet.title : m_sheet.title.isEmpty() ? keyAlone : keyTitle.arg(m_sheet.title);
     QStringList lines = key ? QStringList{keyExplained} : QStringList{studentLine, task, freeEndCounts};
     if (!figure::Phase::isWindow(m_sheet.phaseDegrees))
-        lines << phaseLine.arg(closeup::degreesText(m_sheet.phaseDegrees));
+        lines << phaseLine.arg(picture::degreesText(m_sheet.phaseDegrees));
 
     QPaintDevice *device = painter.device();
     const QFont base = painter.font();
@@ -253,8 +253,8 @@ void SheetPainter::paintAnswer(QPainter &painter, const SheetLayout &layout, int
     const figure::TouchPoints &touches = m_figures[std::size_t(n)].touches();
     const QFont base = painter.font();
     QRectF line = firstWordsLine(layout, i);
-    const QString reading = numbered.arg(n + 1).arg(closeup::readingLine(touches));
-    for (const QString &text : {reading, closeup::touchCounts(touches)}) {
+    const QString reading = numbered.arg(n + 1).arg(picture::readingLine(touches));
+    for (const QString &text : {reading, picture::touchCounts(touches)}) {
         drawWords(painter, base, line, text);
         line.moveTop(line.bottom());
     }
@@ -273,7 +273,7 @@ void SheetPainter::paintAnswerLine(QPainter &painter, const SheetLayout &layout,
     const double length = std::min(line.width() * wordsShareOfWidth, metrics.horizontalAdvance(lead) * answerLineShare);
     const double writingLine = line.bottom() + layout.lineHeight() * writingLineShare;
     painter.save();
-    painter.setPen(QPen(closeup::FigurePalette::caption, metrics.lineWidth()));
+    painter.setPen(QPen(picture::FigurePalette::caption, metrics.lineWidth()));
     painter.drawLine(QPointF(line.center().x() - length / 2, writingLine),
                      QPointF(line.center().x() + length / 2, writingLine));
     painter.restore();

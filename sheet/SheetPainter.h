@@ -40,7 +40,7 @@ private:
     void paintAnswerLine(QPainter &painter, const SheetLayout &layout, int i, int n) const;
 
     Worksheet m_sheet;
-    std::vector<closeup::FigurePainter> m_figures;
+    std::vector<picture::FigurePainter> m_figures;
 };
 
 } // namespace sheet

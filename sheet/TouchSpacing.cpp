@@ -11,7 +11,7 @@ double TouchSpacing::smallestSquare(const figure::TouchPoints &touches)
 
 double TouchSpacing::smallestArea(const figure::TouchPoints &touches)
 {
-    const double squareShare = closeup::FigurePainter::squareIn(QRectF(0, 0, 1, 1)).width();
+    const double squareShare = picture::FigurePainter::squareIn(QRectF(0, 0, 1, 1)).width();
     return smallestSquare(touches) / squareShare;
 }
 

@@ -189,7 +189,7 @@ void tst_CloseUp::aScreenOfAnotherScaleGetsASharpPicture()
     QImage sharp(shown.size(), QImage::Format_RGB32);
     sharp.setDevicePixelRatio(projector->devicePixelRatio());
     QPainter painter(&sharp);
-    closeup::FigurePainter({1, 3}).paint(painter, canvas->rect(), false);
+    picture::FigurePainter({1, 3}).paint(painter, canvas->rect(), false);
     painter.end();
     QCOMPARE(shown, sharp);
 }
@@ -352,7 +352,7 @@ void tst_CloseUp::theTwoOscillationsRunBesideTheFigure()
     int frameBottom = -1;
     for (int y = 0; y < full.height(); ++y)
         for (int x = 0; x < full.width(); ++x)
-            if (full.pixel(x, y) == closeup::FigurePalette::frame.rgb())
+            if (full.pixel(x, y) == picture::FigurePalette::frame.rgb())
                 frameTop = std::min(frameTop, y), frameBottom = std::max(frameBottom, y);
     QVERIFY2(frameBottom - frameTop >= 0.55 * 1080, qPrintable(QString::number(frameBottom - frameTop)));
 }

@@ -260,7 +260,7 @@ void tst_ExportActions::printingMakesOnePage()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
-    QVERIFY(!figureexport::ExportActions::printOn(printer, closeup::FigurePainter({19, 18}), true));
+    QVERIFY(!figureexport::ExportActions::printOn(printer, picture::FigurePainter({19, 18}), true));
     QFile printed(printer.outputFileName());
     QVERIFY(printed.open(QIODevice::ReadOnly));
     const QByteArray pdf = printed.readAll();
@@ -295,7 +295,7 @@ void tst_ExportActions::aPrintedPageCentresTheFigureUnderItsHeading()
     printer.setPageSize(paper);
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setOutputFileName(m_folder.filePath(QStringLiteral("page.pdf")));
-    QVERIFY(!figureexport::ExportActions::printOn(printer, closeup::FigurePainter({2, 3}), false));
+    QVERIFY(!figureexport::ExportActions::printOn(printer, picture::FigurePainter({2, 3}), false));
     const std::optional<Run> text = tool(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
     if (!text)
         QSKIP("Poppler's tools (poppler-utils) are not installed");
@@ -427,7 +427,7 @@ void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy()
     QFile old(target);
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old picture") > 0);
     old.close();
-    const closeup::FigurePainter figure({19, 18});
+    const picture::FigurePainter figure({19, 18});
 
     // As under ulimit -f 4, for this process alone and only while it writes.
     rlimit before {};

@@ -83,7 +83,7 @@ std::vector<double> inkRunsAlong(const QImage &image, int line, int band, bool a
     return middles;
 }
 
-QImage painted(const closeup::FigurePainter &figure, int side)
+QImage painted(const picture::FigurePainter &figure, int side)
 {
     QImage image(side, side, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -128,8 +128,8 @@ void tst_FigurePainter::standsAsItsFormula()
     // little to one side of the touch where the curve leans: half a percent of the side.
     constexpr double tolerance = 3;
     constexpr int band = 1;
-    const QImage image = painted(closeup::FigurePainter({a, b}, phase), side);
-    const QRectF square = closeup::FigurePainter::squareIn(image.rect());
+    const QImage image = painted(picture::FigurePainter({a, b}, phase), side);
+    const QRectF square = picture::FigurePainter::squareIn(image.rect());
     const double half = square.width() / 2;
     // From x = sin(a t + φ), y = sin(b t), y upward: the top, y = 1, is reached at
     // b t = 90° + 360° k; the right edge, x = 1, at a t + φ = 90° + 360° k.
@@ -175,7 +175,7 @@ void tst_FigurePainter::everyTouchIsAMarkOfItsOwn()
     QFETCH(int, clearPixels);
     for (int a = 1; a <= 19; ++a) {
         for (int b = 1; b <= 19; ++b) {
-            const closeup::FigurePainter figure({a, b});
+            const picture::FigurePainter figure({a, b});
             const QString pair = QStringLiteral("%1 : %2").arg(a).arg(b);
             // A corner, where a free end touches the top and the side, counts on both.
             const std::size_t touches = figure.touches().top().size() + figure.touches().side().size();
@@ -209,7 +209,7 @@ void tst_FigurePainter::aHalfTouchHasHalfAMark()
 {
     // 2 : 3 has a free end in the top-left corner, the leftmost of its two marks on
     // the top; the other is a whole touch.
-    const std::vector<QRect> marks = marksOf(painted(closeup::FigurePainter({2, 3}), 600));
+    const std::vector<QRect> marks = marksOf(painted(picture::FigurePainter({2, 3}), 600));
     std::vector<QRect> top;
     for (const QRect &mark : marks)
         if (mark.height() > mark.width())

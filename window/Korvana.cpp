@@ -1,6 +1,6 @@
 #include "Korvana.h"
 
-#include "CloseUpTexts.h"
+#include "PictureTexts.h"
 #include "ExportActions.h"
 #include "SheetPrinting.h"
 #include "SheetTexts.h"
@@ -114,14 +114,14 @@ void Korvana::printFigure()
 void Korvana::makeWorksheet()
 {
     closeup::CloseUpView *view = m_closeUp.view();
-    if (const closeup::FigurePainter *figure = view ? view->figure() : nullptr)
+    if (const picture::FigurePainter *figure = view ? view->figure() : nullptr)
         sheet::SheetPrinting::makeSheet(view, figure->frequencies(), view->worksheetPhaseDegrees());
 }
 
-void Korvana::onViewFigure(void (*act)(QWidget *, const closeup::FigurePainter &, bool))
+void Korvana::onViewFigure(void (*act)(QWidget *, const picture::FigurePainter &, bool))
 {
     closeup::CloseUpView *view = m_closeUp.view();
-    if (const closeup::FigurePainter *figure = view ? view->figure() : nullptr)
+    if (const picture::FigurePainter *figure = view ? view->figure() : nullptr)
         act(view, *figure, view->showsDots());
 }
 
@@ -177,10 +177,10 @@ void Korvana::DrawFigure()
     if (const std::optional<figure::FrequencyPair> whole = figure::wholeFrequencies(a, b)) {
         // Found once: the description and the close-up both count them.
         const figure::TouchPoints touches(whole->a, whole->b);
-        Picture1.setDescription(closeup::figureDescription(*whole, touches).toStdString());
+        Picture1.setDescription(picture::figureDescription(*whole, touches).toStdString());
         m_closeUp.showFigure(*whole, touches);
     } else {
-        Picture1.setDescription(closeup::figureDescription(a, b).toStdString());
+        Picture1.setDescription(picture::figureDescription(a, b).toStdString());
     }
     offerPictureActions(true);
 }
@@ -195,7 +195,7 @@ void Korvana::ClearPlot()
 
 void Korvana::showNoFigure()
 {
-    Picture1.setDescription(closeup::noFigure.toStdString());
+    Picture1.setDescription(picture::noFigure.toStdString());
     m_closeUp.showNoFigure();
     offerPictureActions(false);
 }
@@ -204,5 +204,5 @@ void Korvana::offerPictureActions(bool on)
 {
     // A blank area has nothing to copy or save.
     for (QAction *action : m_pictureActions)
-        forms::offer(*action, on, closeup::noFigureExplained);
+        forms::offer(*action, on, picture::noFigureExplained);
 }

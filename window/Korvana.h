@@ -48,7 +48,7 @@ private:
     void showNoFigure();
     void offerPictureActions(bool on);
     // Does what the view's action asks with the view's figure, as the view shows it.
-    void onViewFigure(void (*act)(QWidget *, const closeup::FigurePainter &, bool));
+    void onViewFigure(void (*act)(QWidget *, const picture::FigurePainter &, bool));
     // An action on widget whose slot runs as the window's event handlers do.
     QAction *addHandledAction(QWidget &widget, const QString &text, void (Korvana::*slot)(),
                        const QKeySequence &shortcut = {});

@@ -17,7 +17,7 @@
 #include <limits>
 #include <numbers>
 
-namespace closeup {
+namespace picture {
 
 namespace {
 
@@ -262,4 +262,4 @@ void FigurePainter::paintCaption(QPainter &painter, const QRectF &area) const
     painter.restore();
 }
 
-} // namespace closeup
+} // namespace picture

@@ -1,11 +1,11 @@
 #include "FigureWords.h"
 
-#include "CloseUpTexts.h"
+#include "PictureTexts.h"
 #include "TouchPoints.h"
 
 #include <cmath>
 
-namespace closeup {
+namespace picture {
 
 namespace {
 
@@ -85,4 +85,4 @@ QString viewDescription(figure::FrequencyPair frequencies, double phaseDegrees, 
            + touchesSpoken.arg(spokenCount(touches.topHalves()), spokenCount(touches.sideHalves()));
 }
 
-} // namespace closeup
+} // namespace picture

@@ -1,6 +1,6 @@
 #include "FigurePalette.h"
 
-namespace closeup {
+namespace picture {
 
 QList<QRgb> FigurePalette::blends()
 {
@@ -18,4 +18,4 @@ QList<QRgb> FigurePalette::blends()
     return colours;
 }
 
-} // namespace closeup
+} // namespace picture

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QRgb>
 
-namespace closeup {
+namespace picture {
 
 // The inks one figure is painted in.
 struct FigureInks {
@@ -37,4 +37,4 @@ struct FigurePalette {
     static QList<QRgb> blends();
 };
 
-} // namespace closeup
+} // namespace picture

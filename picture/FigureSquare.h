@@ -4,7 +4,7 @@
 #include <QRectF>
 #include <QTransform>
 
-namespace closeup {
+namespace picture {
 
 // The square a figure is inscribed in, on some surface, and the one way between the
 // figure's own coordinates (-1 to 1 on both axes, y upward as in its formula and on
@@ -30,4 +30,4 @@ private:
     QTransform m_toSurface;
 };
 
-} // namespace closeup
+} // namespace picture

@@ -13,7 +13,7 @@
 
 class QPainter;
 
-namespace closeup {
+namespace picture {
 
 // Draws the Lissajous figure for whole frequencies a and b and a phase difference as
 // a teacher shows it: the curve x = sin(a t + phase), y = sin(b t) as one smooth line
@@ -77,4 +77,4 @@ private:
     std::vector<QPointF> m_dots;
 };
 
-} // namespace closeup
+} // namespace picture

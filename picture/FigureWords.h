@@ -9,7 +9,7 @@ namespace figure {
 class TouchPoints;
 }
 
-namespace closeup {
+namespace picture {
 
 // The figure put into words: the two lines of its caption,
 // "Честоти: a = 2 (X), b = 3 (Y)" and "Допирания: горе 1½, отстрани 1 → b : a = 3 : 2",
@@ -36,4 +36,4 @@ QString figureTitle(figure::FrequencyPair frequencies, double phaseDegrees, cons
 // фазова разлика 0°; допирания: горе половина, отстрани половина".
 QString viewDescription(figure::FrequencyPair frequencies, double phaseDegrees, const figure::TouchPoints &touches);
 
-} // namespace closeup
+} // namespace picture

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// The figure's words on every surface: its caption, its title in a file and what a
+// screen reader says of it, and what stands in its place while there is none.
+namespace picture {
+
+// What the plot area and the view say while no figure is drawn, and what the view
+// adds to it as a hint.
+inline const QString noFigure = QStringLiteral("Няма начертана фигура");
+inline const QString noFigureHint = QStringLiteral("Изберете честоти и натиснете „Изведи“ в главния прозорец.");
+inline const QString noFigureExplained = noFigure + QStringLiteral(". ") + noFigureHint;
+
+// The caption's two lines: the frequencies, then the touch counts and the reading.
+inline const QString frequenciesFormat = QStringLiteral("Честоти: a = %1 (X), b = %2 (Y)");
+// Added to the frequencies where the phase is not the window's 90°.
+inline const QString phaseFormat = QStringLiteral(", φ = %1°");
+inline const QString touchesFormat = QStringLiteral("Допирания: %1");
+inline const QString touchCountsFormat = QStringLiteral("горе %1, отстрани %2");
+inline const QString readingFormat = QStringLiteral("b : a = %1 : %2");
+// The touches, then the reading.
+inline const QString countsFormat = QStringLiteral("%1 → %2");
+
+// The figure's name, which every description and title starts with.
+inline const QString figureName = QStringLiteral("Фигура на Лисажу");
+// What a screen reader says the figure is: the frequencies and, for a figure that
+// closes, the touches a student counts, with half touches in words.
+inline const QString figureSpoken = figureName + QStringLiteral(" за a = %1 и b = %2");
+inline const QString touchesSpoken = QStringLiteral("; допирания: горе %1, отстрани %2");
+inline const QString halfSpoken = QStringLiteral("половина");
+// A file's title, in the caption's order: the figure's name, a, b, then the phase
+// part (or nothing) and the reading.
+inline const QString titleFormat = QStringLiteral("%1: a = %2, b = %3%4, %5");
+// The view's figure, with its phase in degrees.
+inline const QString viewFigureSpoken = figureSpoken + QStringLiteral(" при фазова разлика %3°");
+inline const QString andAHalfSpoken = QStringLiteral("%1 и половина");
+
+} // namespace picture
