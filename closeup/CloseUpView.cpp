@@ -136,6 +136,8 @@ void CloseUpView::setUpMotion()
     m_turnSeconds->setAccessibleName(turnName);
     m_turnSeconds->setToolTip(valueKeys.arg(turnName));
     // The boxes show the state and change it; the drifts take their speed from it.
+    m_drifting->setChecked(m_state->drifting());
+    m_oscillations->setChecked(m_state->showsOscillations());
     connect(m_turnSeconds, &QSpinBox::valueChanged, m_state, &ViewState::setTurnSeconds);
     connect(m_state, &ViewState::turnSecondsChanged, m_turnSeconds, &QSpinBox::setValue);
     connect(m_drifting, &QCheckBox::toggled, m_state, &ViewState::setDrifting);
