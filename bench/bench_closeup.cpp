@@ -57,7 +57,7 @@ void naivePolyline(benchmark::State &state)
 void unchangedViewRepaint(benchmark::State &state)
 {
     closeup::CloseUpView view;
-    view.showFigure(picture::FigurePainter({19, 18}));
+    view.showFigure({19, 18});
     view.resize(fullHd);
     view.show();
     if (!QTest::qWaitForWindowExposed(&view))

@@ -10,11 +10,11 @@ CloseUp::CloseUp(QWidget *owner)
 {
 }
 
-void CloseUp::showFigure(figure::FrequencyPair frequencies, const figure::TouchPoints &touches)
+void CloseUp::showFigure(figure::FrequencyPair frequencies)
 {
-    m_drawn = Drawn{frequencies, touches};
+    m_drawn = frequencies;
     if (m_view)
-        m_view->showFigure(painter());
+        m_view->showFigure(frequencies);
 }
 
 void CloseUp::showNoFigure()
@@ -30,7 +30,7 @@ void CloseUp::open(Mode mode)
         // A window of its own, but one that goes when its owner goes.
         m_view = new CloseUpView(m_owner);
         if (m_drawn)
-            m_view->showFigure(painter());
+            m_view->showFigure(*m_drawn);
         emit viewOpened(m_view);
     }
     if (!m_view->isVisible())

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CloseUpView.h"
-#include "FigurePainter.h"
 
 #include <QObject>
 #include <QPointer>
@@ -21,17 +20,13 @@ public:
 
     explicit CloseUp(QWidget *owner);
 
-    // The window's figure and its touches, found already: the close-up is painted
-    // from them only while a view is open.
-    void showFigure(figure::FrequencyPair frequencies, const figure::TouchPoints &touches);
+    // The window's figure: the close-up is painted only while a view is open.
+    void showFigure(figure::FrequencyPair frequencies);
     void showNoFigure();
 
     void open(Mode mode);
     // The frequencies of the figure drawn last, if any, and the view, while it is open.
-    std::optional<figure::FrequencyPair> frequencies() const
-    {
-        return m_drawn ? std::optional(m_drawn->frequencies) : std::nullopt;
-    }
+    std::optional<figure::FrequencyPair> frequencies() const { return m_drawn; }
     CloseUpView *view() const { return m_view; }
 
 signals:
@@ -40,14 +35,7 @@ signals:
 
 private:
     QWidget *m_owner;
-    struct Drawn {
-        figure::FrequencyPair frequencies;
-        figure::TouchPoints touches;
-    };
-    // The view's figure, at the window's phase.
-    picture::FigurePainter painter() const { return picture::FigurePainter(m_drawn->frequencies, figure::Phase::windowDegrees, m_drawn->touches); }
-
-    std::optional<Drawn> m_drawn;
+    std::optional<figure::FrequencyPair> m_drawn;
     QPointer<CloseUpView> m_view;
 };
 

@@ -26,6 +26,10 @@ inline const QString valueKeys =
 inline const QString driftText = QStringLiteral("&Дрейф");
 inline const QString driftKeys = QStringLiteral("Интервалът пуска и спира дрейфа: фазата расте сама, както при генератор, "
                                                 "малко отклонен от точното отношение.");
+inline const QString turnLabel = QStringLiteral("&оборот за:");
+inline const QString turnName = QStringLiteral("Време за един оборот на фазата");
+inline const QString secondsSuffix = QStringLiteral(" с");
+
 inline const QString oscillationsText = QStringLiteral("Покажи &трептенията");
 inline const QString oscillationsHint =
     QStringLiteral("Точка обикаля кривата; под квадрата е трептенето x(t), до него — y(t), със сенките на точката.");
@@ -33,9 +37,6 @@ inline const QString oscillationsHint =
 // y(t) beside it, time to the right.
 inline const QString xWaveLabel = QStringLiteral("x(t)\nt ↓");
 inline const QString yWaveLabel = QStringLiteral("y(t)   t →");
-inline const QString turnLabel = QStringLiteral("&оборот за:");
-inline const QString turnName = QStringLiteral("Време за един оборот на фазата");
-inline const QString secondsSuffix = QStringLiteral(" с");
 
 // Why the dots box is off at another phase.
 inline const QString dotsOnlyAtWindowPhase =

@@ -11,6 +11,7 @@
 #include "Lissajous.h"
 #include "Offer.h"
 #include "PictureTexts.h"
+#include "TouchPoints.h"
 
 #include <QAction>
 #include <QActionEvent>
@@ -21,7 +22,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -55,16 +55,17 @@ constexpr double indicatorShare = 0.8;
 
 CloseUpView::CloseUpView(QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_canvas(new FigureCanvas(this))
+    , m_state(new ViewState(this))
+    , m_canvas(new FigureCanvas(*m_state, this))
     , m_counts(new QLabel(this))
     , m_reading(new QLabel(this))
-    , m_controls(new FigureControls(this))
+    , m_controls(new FigureControls(*m_state, this))
     , m_drifting(new QCheckBox(driftText, this))
     , m_turnLabel(new QLabel(turnLabel, this))
     , m_turnSeconds(new QSpinBox(this))
-    , m_drift(new Drift(this))
+    , m_drift(new Drift(*m_state, this))
     , m_oscillations(new QCheckBox(oscillationsText, this))
-    , m_run(new Drift(this))
+    , m_run(new Drift(*m_state, this))
     , m_announcer(new forms::Announcer(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
 {
@@ -84,10 +85,10 @@ CloseUpView::CloseUpView(QWidget *parent)
     for (QAbstractSpinBox *value : findChildren<QAbstractSpinBox *>())
         value->installEventFilter(this);
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
-    connect(m_controls, &FigureControls::changed, this, &CloseUpView::followControls);
+    connect(m_state, &ViewState::figureChanged, this, &CloseUpView::followFigure);
 
     resize(openingSize);
-    showNoFigure();
+    followFigure(ViewState::Mover::Window);
 }
 
 void CloseUpView::setUpCaption()
@@ -130,65 +131,87 @@ void CloseUpView::layOut()
 void CloseUpView::setUpMotion()
 {
     m_turnSeconds->setRange(Drift::fastestTurnSeconds, Drift::slowestTurnSeconds);
-    m_turnSeconds->setValue(Drift::defaultTurnSeconds);
+    m_turnSeconds->setValue(m_state->turnSeconds());
     m_turnSeconds->setSuffix(secondsSuffix);
     m_turnSeconds->setAccessibleName(turnName);
     m_turnSeconds->setToolTip(valueKeys.arg(turnName));
-    // The running point goes round at the drift's speed.
-    for (Drift *motion : {m_drift, m_run})
-        connect(m_turnSeconds, &QSpinBox::valueChanged, motion, &Drift::setTurnSeconds);
-    connect(m_drifting, &QCheckBox::toggled, this, &CloseUpView::setDrifting);
+    // The boxes show the state and change it; the drifts take their speed from it.
+    m_drifting->setChecked(m_state->drifting());
+    m_oscillations->setChecked(m_state->showsOscillations());
+    connect(m_turnSeconds, &QSpinBox::valueChanged, m_state, &ViewState::setTurnSeconds);
+    connect(m_state, &ViewState::turnSecondsChanged, m_turnSeconds, &QSpinBox::setValue);
+    connect(m_drifting, &QCheckBox::toggled, m_state, &ViewState::setDrifting);
+    connect(m_state, &ViewState::driftingChanged, m_drifting, &QCheckBox::setChecked);
+    connect(m_state, &ViewState::driftingChanged, this, &CloseUpView::followDrift);
     connect(m_drift, &Drift::advanced, this, &CloseUpView::drift);
-    connect(m_oscillations, &QCheckBox::toggled, this, &CloseUpView::setShowingOscillations);
+    connect(m_oscillations, &QCheckBox::toggled, m_state, &ViewState::setShowingOscillations);
+    connect(m_state, &ViewState::oscillationsChanged, m_oscillations, &QCheckBox::setChecked);
+    connect(m_state, &ViewState::oscillationsChanged, this, &CloseUpView::followOscillations);
     connect(m_run, &Drift::advanced, this, &CloseUpView::runPoint);
 }
 
-void CloseUpView::showFigure(const picture::FigurePainter &figure)
+void CloseUpView::showFigure(figure::FrequencyPair frequencies)
 {
-    m_controls->setValues(figure.frequencies(), figure.phaseDegrees());
-    display(figure);
+    m_state->showFigure(frequencies, figure::Phase::windowDegrees, ViewState::Mover::Window);
 }
 
-void CloseUpView::followControls()
+void CloseUpView::showNoFigure()
 {
-    display(picture::FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
-    // Said at once, wherever the focus is: the keys change the figure, not the values.
-    m_announcer->announce(m_canvas->accessibleDescription());
+    m_state->showNoFigure();
 }
 
-void CloseUpView::setDrifting(bool on)
+void CloseUpView::followFigure(ViewState::Mover mover)
+{
+    if (!m_state->hasFigure()) {
+        m_counts->setText(picture::noFigureExplained);
+        m_reading->clear();
+        m_canvas->setAccessibleDescription(picture::noFigure);
+        offerFigureActions(false);
+        return;
+    }
+    const figure::FrequencyPair frequencies = m_state->frequencies();
+    const figure::TouchPoints touches(frequencies.a, frequencies.b, m_state->phaseDegrees());
+    m_counts->setText(picture::frequenciesLine(frequencies, m_state->phaseDegrees()) + QLatin1Char('\n')
+                      + picture::touchesLine(touches));
+    m_reading->setText(picture::readingLine(touches));
+    // At each step of the drift the picture and its caption only, and nothing a screen
+    // reader would be told of: that waits until the figure stands. A draw is told of
+    // by the window; the keys change the figure, which is said at once.
+    if (mover != ViewState::Mover::Drift)
+        describe(touches, mover == ViewState::Mover::User);
+}
+
+void CloseUpView::followDrift(bool on)
 {
     if (on) {
         m_drift->start(screen());
         return;
     }
     m_drift->stop();
-    // It stands at the whole degree its value shows, and says so once it stands.
-    if (figure()) {
-        display(picture::FigurePainter(m_controls->frequencies(), m_controls->phaseDegrees()));
-        m_announcer->announce(m_canvas->accessibleDescription());
+    // Where it stands, said once it stands; a figure that goes is no place for it.
+    if (m_state->hasFigure()) {
+        const figure::FrequencyPair frequencies = m_state->frequencies();
+        describe(figure::TouchPoints(frequencies.a, frequencies.b, m_state->phaseDegrees()), true);
     }
+}
+
+void CloseUpView::describe(const figure::TouchPoints &touches, bool aloud)
+{
+    const QString description = picture::viewDescription(m_state->frequencies(), m_state->phaseDegrees(), touches);
+    m_canvas->setAccessibleDescription(description);
+    offerFigureActions(true);
+    // Wherever the focus is.
+    if (aloud)
+        m_announcer->announce(description);
 }
 
 void CloseUpView::toggleDrift()
 {
-    if (m_drifting->isEnabled())
-        m_drifting->toggle();
+    if (m_state->hasFigure())
+        m_state->setDrifting(!m_state->drifting());
 }
 
-void CloseUpView::stopMoving()
-{
-    // Quietly: a figure that goes is no place to say where the drift stopped.
-    const QSignalBlocker driftBox(m_drifting);
-    const QSignalBlocker oscillationsBox(m_oscillations);
-    m_drifting->setChecked(false);
-    m_oscillations->setChecked(false);
-    m_drift->stop();
-    m_run->stop();
-    m_canvas->setRunningPoint(std::nullopt);
-}
-
-void CloseUpView::setShowingOscillations(bool on)
+void CloseUpView::followOscillations(bool on)
 {
     if (on) {
         m_canvas->setRunningPoint(m_pointTime);
@@ -208,41 +231,9 @@ void CloseUpView::runPoint(double degrees)
 
 void CloseUpView::drift(double degrees)
 {
-    const picture::FigurePainter *shown = figure();
-    if (!shown)
-        return;
-    const double turn = figure::Phase::turnDegrees;
-    const double phase = std::fmod(shown->phaseDegrees() + degrees, turn);
-    const picture::FigurePainter next(shown->frequencies(), phase);
-    m_controls->setValues(next.frequencies(), phase);
-    // Each frame the picture and its caption, and nothing a screen reader would be
-    // told of: that waits until the figure stands.
-    showCaption(next);
-    m_canvas->setFigure(next);
-}
-
-void CloseUpView::showCaption(const picture::FigurePainter &figure)
-{
-    m_counts->setText(picture::frequenciesLine(figure.frequencies(), figure.phaseDegrees()) + QLatin1Char('\n')
-                      + picture::touchesLine(figure.touches()));
-    m_reading->setText(picture::readingLine(figure.touches()));
-}
-
-void CloseUpView::display(const picture::FigurePainter &figure)
-{
-    showCaption(figure);
-    m_canvas->setFigure(figure);
-    m_canvas->setAccessibleDescription(picture::viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches()));
-    offerFigureActions(true);
-}
-
-void CloseUpView::showNoFigure()
-{
-    m_counts->setText(picture::noFigureExplained);
-    m_reading->clear();
-    m_canvas->setFigure(std::nullopt);
-    m_canvas->setAccessibleDescription(picture::noFigure);
-    offerFigureActions(false);
+    if (m_state->hasFigure())
+        m_state->setPhaseDegrees(std::fmod(m_state->phaseDegrees() + degrees, figure::Phase::turnDegrees),
+                                 ViewState::Mover::Drift);
 }
 
 void CloseUpView::offerFigureActions(bool enabled)
@@ -252,10 +243,8 @@ void CloseUpView::offerFigureActions(bool enabled)
     forms::offer(*m_controls, enabled, picture::noFigureExplained);
     forms::offer(*m_drifting, enabled, picture::noFigureExplained, driftKeys);
     forms::offer(*m_oscillations, enabled, picture::noFigureExplained, oscillationsHint);
-    if (!enabled)
-        stopMoving();
     // The program's dots lie on the window's own figure only.
-    const bool dotsOnFigure = enabled && figure()->isWindowFigure();
+    const bool dotsOnFigure = enabled && figure::Phase::isWindow(m_state->phaseDegrees());
     forms::offer(*m_showDots, dotsOnFigure,
                  enabled ? dotsOnlyAtWindowPhase.arg(figure::Phase::windowDegrees) : picture::noFigureExplained);
 }
@@ -264,7 +253,7 @@ void CloseUpView::actionEvent(QActionEvent *event)
 {
     QWidget::actionEvent(event);
     if (event->type() == QEvent::ActionAdded)
-        offerFigureActions(figure() != nullptr);
+        offerFigureActions(m_state->hasFigure());
 }
 
 const picture::FigurePainter *CloseUpView::figure() const
@@ -279,7 +268,7 @@ bool CloseUpView::showsDots() const
 
 double CloseUpView::worksheetPhaseDegrees() const
 {
-    return m_controls->phaseChosen() ? m_controls->phaseDegrees() : figure::Phase::windowDegrees;
+    return m_state->phaseChosen() ? m_state->phaseDegrees() : figure::Phase::windowDegrees;
 }
 
 bool CloseUpView::eventFilter(QObject *watched, QEvent *event)

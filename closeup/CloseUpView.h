@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ViewState.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -8,6 +10,10 @@ class QSpinBox;
 
 namespace forms {
 class Announcer;
+}
+
+namespace figure {
+class TouchPoints;
 }
 
 namespace picture {
@@ -22,20 +28,23 @@ class FigureControls;
 
 // A window of its own with the figure drawn last, large: the curve as a line, its
 // touch points and what they tell, for a projector or a closer look. It has its own
-// a, b and phase difference, which every draw in the window sets (the phase to 90°). F11 switches
-// full screen; Esc leaves full screen, then closes the view. What it offers for the
-// figure (its actions and the dots box) is off while there is none, saying why.
+// a, b and phase difference, which every draw in the window sets (the phase to 90°),
+// held with the rest of what it shows in its state. F11 switches full screen; Esc
+// leaves full screen, then closes the view. What it offers for the figure (its
+// actions and the dots box) is off while there is none, saying why.
 class CloseUpView : public QWidget {
     Q_OBJECT
 
 public:
     explicit CloseUpView(QWidget *parent = nullptr);
 
-    void showFigure(const picture::FigurePainter &figure);
+    // The window's figure, at the window's phase.
+    void showFigure(figure::FrequencyPair frequencies);
     void showNoFigure();
 
     void setFullScreen(bool on);
 
+    const ViewState &state() const { return *m_state; }
     // The figure shown, if any, and whether the program's dots are laid over it.
     const picture::FigurePainter *figure() const;
     bool showsDots() const;
@@ -53,19 +62,19 @@ private:
     void setUpCaption();
     void layOut();
     void setUpMotion();
-    // The figure of the view's own values, a, b and φ, as the user set them.
-    void followControls();
-    void setDrifting(bool on);
-    // Space's way to the drift box, which does nothing while the box is off.
+    // The caption at each change of the figure; the rest once it stands.
+    void followFigure(ViewState::Mover mover);
+    void followDrift(bool on);
+    void followOscillations(bool on);
+    // Space's way to the drift, which does nothing while there is no figure.
     void toggleDrift();
-    void stopMoving();
-    void showCaption(const picture::FigurePainter &figure);
-    void setShowingOscillations(bool on);
     void runPoint(double degrees);
     void drift(double degrees);
-    void display(const picture::FigurePainter &figure);
+    // What a screen reader finds in the standing figure, and hears at once if aloud.
+    void describe(const figure::TouchPoints &touches, bool aloud);
     void offerFigureActions(bool enabled);
 
+    ViewState *m_state;
     FigureCanvas *m_canvas;
     QLabel *m_counts;
     // The reading, b : a, large and bold, to be read from the back of a room.

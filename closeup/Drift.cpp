@@ -1,6 +1,7 @@
 #include "Drift.h"
 
 #include "Phase.h"
+#include "ViewState.h"
 
 #include <QScreen>
 
@@ -16,8 +17,9 @@ constexpr double millisecondsPerSecond = 1000;
 
 } // namespace
 
-Drift::Drift(QObject *parent)
+Drift::Drift(const ViewState &state, QObject *parent)
     : QObject(parent)
+    , m_state(state)
 {
     m_frames.setTimerType(Qt::PreciseTimer);
     connect(&m_frames, &QTimer::timeout, this, &Drift::frame);
@@ -39,7 +41,7 @@ void Drift::frame()
 {
     // By the time that passed, not by the frames counted: a late frame catches up.
     const double seconds = double(m_sinceLastFrame.restart()) / millisecondsPerSecond;
-    emit advanced(figure::Phase::turnDegrees * seconds / m_turnSeconds);
+    emit advanced(figure::Phase::turnDegrees * seconds / m_state.turnSeconds());
 }
 
 } // namespace closeup

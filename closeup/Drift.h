@@ -8,9 +8,12 @@ class QScreen;
 
 namespace closeup {
 
+class ViewState;
+
 // The phase advancing on its own, as on an oscilloscope whose generator is slightly
 // off the exact ratio: one turn in a time the teacher chooses, a step at each frame
-// of the screen it is shown on. Its timer runs only while it drifts.
+// of the screen it is shown on, at the speed the view's state holds. Its timer runs
+// only while it drifts.
 class Drift : public QObject {
     Q_OBJECT
 
@@ -19,12 +22,11 @@ public:
     static constexpr int slowestTurnSeconds = 60;
     static constexpr int defaultTurnSeconds = 10;
 
-    explicit Drift(QObject *parent = nullptr);
+    explicit Drift(const ViewState &state, QObject *parent = nullptr);
 
     bool isRunning() const { return m_frames.isActive(); }
     void start(const QScreen *screen);
     void stop();
-    void setTurnSeconds(int seconds) { m_turnSeconds = seconds; }
 
 signals:
     // The phase moved on by that many degrees since the last frame.
@@ -35,7 +37,7 @@ private:
 
     QTimer m_frames;
     QElapsedTimer m_sinceLastFrame;
-    int m_turnSeconds = defaultTurnSeconds;
+    const ViewState &m_state;
 };
 
 } // namespace closeup

@@ -2,6 +2,7 @@
 
 #include "FigurePalette.h"
 #include "OscillationsPainter.h"
+#include "ViewState.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,16 +16,22 @@ constexpr int smallestSide = 200;
 
 } // namespace
 
-FigureCanvas::FigureCanvas(QWidget *parent)
+FigureCanvas::FigureCanvas(const ViewState &state, QWidget *parent)
     : QWidget(parent)
+    , m_state(state)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(smallestSide, smallestSide);
+    connect(&m_state, &ViewState::figureChanged, this, &FigureCanvas::followState);
+    followState();
 }
 
-void FigureCanvas::setFigure(std::optional<picture::FigurePainter> figure)
+void FigureCanvas::followState()
 {
-    m_figure = std::move(figure);
+    if (m_state.hasFigure())
+        m_figure.emplace(m_state.frequencies(), m_state.phaseDegrees());
+    else
+        m_figure.reset();
     m_picture = {};
     update();
 }

@@ -9,16 +9,17 @@
 
 namespace closeup {
 
-// Shows a figure as large as it fits. The figure is painted once for each size and
-// setting and kept; repaints copy that picture rather than stroke the curve again,
-// and a running point is painted over it.
+class ViewState;
+
+// Shows the figure of the view's state as large as it fits. The figure is painted
+// once for each size and setting and kept; repaints copy that picture rather than
+// stroke the curve again, and a running point is painted over it.
 class FigureCanvas : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FigureCanvas(QWidget *parent = nullptr);
+    explicit FigureCanvas(const ViewState &state, QWidget *parent = nullptr);
 
-    void setFigure(std::optional<picture::FigurePainter> figure);
     void setShowDots(bool show);
     // With a time, the figure with its two oscillations and the point at that time
     // running along it; without, the figure alone.
@@ -31,9 +32,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void followState();
     void paintFigure(QPainter &painter) const;
     void paintRunningPoint(QPainter &painter) const;
 
+    const ViewState &m_state;
+    // The state's figure, made once for each change of it.
     std::optional<picture::FigurePainter> m_figure;
     bool m_showDots = false;
     std::optional<double> m_running;

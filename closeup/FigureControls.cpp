@@ -2,6 +2,7 @@
 
 #include "CloseUpTexts.h"
 #include "Phase.h"
+#include "ViewState.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,8 +33,9 @@ QSpinBox *addSpinBox(QHBoxLayout &row, const QString &label, const QString &name
 
 } // namespace
 
-FigureControls::FigureControls(QWidget *parent)
+FigureControls::FigureControls(ViewState &state, QWidget *parent)
     : QWidget(parent)
+    , m_state(state)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins({});
@@ -44,30 +46,24 @@ FigureControls::FigureControls(QWidget *parent)
     m_phase->setWrapping(true);
     m_phase->setSingleStep(phaseStep);
     m_phase->setSuffix(degreesSuffix);
-    connect(m_phase, &QSpinBox::valueChanged, this, [this] { m_phaseChosen = true; });
-    for (QSpinBox *box : {m_a, m_b, m_phase})
-        connect(box, &QSpinBox::valueChanged, this, &FigureControls::changed);
+    const auto frequencies = [this] { m_state.setFrequencies({m_a->value(), m_b->value()}, ViewState::Mover::User); };
+    for (QSpinBox *box : {m_a, m_b})
+        connect(box, &QSpinBox::valueChanged, this, frequencies);
+    connect(m_phase, &QSpinBox::valueChanged, this,
+            [this](int degrees) { m_state.setPhaseDegrees(degrees, ViewState::Mover::User); });
+    connect(&m_state, &ViewState::figureChanged, this, &FigureControls::showState);
+    showState();
 }
 
-figure::FrequencyPair FigureControls::frequencies() const
+void FigureControls::showState()
 {
-    return {m_a->value(), m_b->value()};
-}
-
-double FigureControls::phaseDegrees() const
-{
-    return m_phase->value();
-}
-
-void FigureControls::setValues(figure::FrequencyPair frequencies, double phaseDegrees)
-{
+    // Quietly: what the state says is no change of the user's.
     const QSignalBlocker blockA(m_a);
     const QSignalBlocker blockB(m_b);
     const QSignalBlocker blockPhase(m_phase);
-    m_a->setValue(frequencies.a);
-    m_b->setValue(frequencies.b);
-    m_phase->setValue(figure::Phase::wholeDegrees(phaseDegrees));
-    m_phaseChosen = false;
+    m_a->setValue(m_state.frequencies().a);
+    m_b->setValue(m_state.frequencies().b);
+    m_phase->setValue(figure::Phase::wholeDegrees(m_state.phaseDegrees()));
 }
 
 } // namespace closeup

@@ -1,39 +1,30 @@
 #pragma once
 
-#include "Frequencies.h"
-
 #include <QWidget>
 
 class QSpinBox;
 
 namespace closeup {
 
+class ViewState;
+
 // The close-up's own frequencies a and b and phase difference φ, each a spin box that
 // the keyboard and a screen reader reach: Tab to it, the arrows change it by a step,
-// Page Up and Page Down by ten.
+// Page Up and Page Down by ten. They show the view's state, the phase to the whole
+// degree, and change it as the user changes them.
 class FigureControls : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FigureControls(QWidget *parent = nullptr);
-
-    figure::FrequencyPair frequencies() const;
-    double phaseDegrees() const;
-    // Shows the values without telling of a change.
-    void setValues(figure::FrequencyPair frequencies, double phaseDegrees);
-    // Whether the phase shown is one the user chose, rather than one set with the
-    // values (by a draw, or the drift at each step).
-    bool phaseChosen() const { return m_phaseChosen; }
-
-signals:
-    // The user changed a value.
-    void changed();
+    FigureControls(ViewState &state, QWidget *parent = nullptr);
 
 private:
+    void showState();
+
+    ViewState &m_state;
     QSpinBox *m_a;
     QSpinBox *m_b;
     QSpinBox *m_phase;
-    bool m_phaseChosen = false;
 };
 
 } // namespace closeup

@@ -7,6 +7,7 @@
 #include "ExportTexts.h"
 #include "FigureError.h"
 #include "FigureGeometry.h"
+#include "FigurePainter.h"
 #include "FigureWords.h"
 #include "FrequencyText.h"
 #include "KorvanaDesign.h"
@@ -175,10 +176,9 @@ void Korvana::DrawFigure()
         Picture1.setPoint(point.x, point.y, dotColour);
     });
     if (const std::optional<figure::FrequencyPair> whole = figure::wholeFrequencies(a, b)) {
-        // Found once: the description and the close-up both count them.
         const figure::TouchPoints touches(whole->a, whole->b);
         Picture1.setDescription(picture::figureDescription(*whole, touches).toStdString());
-        m_closeUp.showFigure(*whole, touches);
+        m_closeUp.showFigure(*whole);
     } else {
         Picture1.setDescription(picture::figureDescription(a, b).toStdString());
     }
