@@ -5,6 +5,7 @@
 #include "FigurePainter.h"
 #include "FigurePalette.h"
 #include "FigureWords.h"
+#include "LengthUnits.h"
 #include "WholeFile.h"
 
 #include <QBuffer>
@@ -51,14 +52,13 @@ QString descriptionOf(const picture::FigurePainter &figure)
 
 // Every file of a figure prints at the size of the PDF's page unless told otherwise:
 // a picture of side pixels has this many to the metre, and to the inch.
-constexpr double millimetresPerMetre = 1000;
 int dotsPerMetre(int side)
 {
-    return int(std::lround(side * millimetresPerMetre / pdfPageMillimetres));
+    return int(std::lround(side * LengthUnits::millimetresPerMetre / pdfPageMillimetres));
 }
 int dotsPerInch(int side)
 {
-    return int(std::lround(side * ExportLimits::millimetresPerInch / pdfPageMillimetres));
+    return int(std::lround(side * LengthUnits::millimetresPerInch / pdfPageMillimetres));
 }
 
 ExportFailure noMemoryFor(const QString &path, int size)
