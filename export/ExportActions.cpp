@@ -4,6 +4,7 @@
 #include "ExportTexts.h"
 #include "FigureFile.h"
 #include "FigurePainter.h"
+#include "PrintedPage.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -152,7 +153,7 @@ ExportResult ExportActions::printOn(QPrinter &printer, const picture::FigurePain
     QPainter painter;
     if (!painter.begin(&printer))
         return ExportFailure{.kind = ExportFailure::Kind::PrinterNotOpened};
-    FigureFile::paintPage(painter, figure, withDots);
+    PrintedPage::paint(painter, figure, withDots);
     if (!painter.end())
         return ExportFailure{.kind = ExportFailure::Kind::PageNotTaken};
     return std::nullopt;

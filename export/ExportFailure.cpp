@@ -9,6 +9,16 @@
 
 namespace figureexport {
 
+ExportFailure ExportFailure::noMemory(const QString &path, int size)
+{
+    return {.kind = Kind::NoMemory, .file = path, .size = size};
+}
+
+ExportFailure ExportFailure::notDrawn(const QString &path, const char *format)
+{
+    return {.kind = Kind::NotDrawn, .file = path, .format = QLatin1String(format)};
+}
+
 QString ExportFailure::reason(const Words &words) const
 {
     switch (kind) {

@@ -48,6 +48,11 @@ struct ExportFailure {
     // For NotDrawn: "PNG", "SVG" or "PDF".
     QString format = {};
 
+    // The picture for the file, of side size (0: of any size), did not fit in memory;
+    // Qt could not draw or encode it in the format ("PNG", "SVG", "PDF").
+    static ExportFailure noMemory(const QString &path, int size);
+    static ExportFailure notDrawn(const QString &path, const char *format);
+
     // Why it failed, in those words.
     QString reason(const Words &words) const;
 

@@ -8,8 +8,6 @@ struct ExportLimits {
     static constexpr int smallestSide = 16;
     static constexpr int largestSide = 8192;
     static constexpr int defaultSide = 1200;
-    // Printed sizes are given in millimetres; devices count their dots to the inch.
-    static constexpr double millimetresPerInch = 25.4;
 };
 
 } // namespace figureexport

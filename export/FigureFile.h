@@ -6,13 +6,10 @@
 #include <QImage>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class QIODevice;
-class QPagedPaintDevice;
 class QPageLayout;
-class QPainter;
 
 namespace picture {
 class FigurePainter;
@@ -35,16 +32,10 @@ public:
     static ExportResult write(const FigureExport &request);
     // An image as it is, pixel for pixel, as a PNG.
     static ExportResult writePng(const QString &path, const QImage &image);
-    // One printed page of the layout, as paintPage paints it, as a PDF: what printing
-    // to a file writes.
+    // One printed page of the layout (PrintedPage), as a PDF at dotsPerInch: what
+    // printing to a file writes.
     static ExportResult writePage(const QString &path, const picture::FigurePainter &figure, bool withDots,
-                                  const QPageLayout &layout, int resolution);
-
-    // A PDF of pages in the layout, at the resolution, painted by paint onto the
-    // writer, which turns the pages; paint says whether it could. Made in memory and
-    // written whole, like every file.
-    static ExportResult writePdf(const QString &path, const QString &title, const QPageLayout &layout, int resolution,
-                                 const std::function<bool(QPainter &, QPagedPaintDevice &)> &paint);
+                                  const QPageLayout &layout, int dotsPerInch);
 
     // The figure with its caption, size pixels square: as an image (a null one where
     // memory is short), or as SVG onto a device (std::bad_alloc where memory is short),
@@ -52,9 +43,6 @@ public:
     // Files and the clipboard take these.
     static QImage image(const picture::FigurePainter &figure, int size, bool withDots);
     static bool writeSvg(QIODevice &device, const picture::FigurePainter &figure, int size, bool withDots);
-    // Paints a printed page: a heading at its top and, under it, the figure with its
-    // caption, square, as large as fits and centred in the room left.
-    static void paintPage(QPainter &painter, const picture::FigurePainter &figure, bool withDots);
 };
 
 } // namespace figureexport

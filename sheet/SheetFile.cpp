@@ -1,6 +1,6 @@
 #include "SheetFile.h"
 
-#include "FigureFile.h"
+#include "PdfDocument.h"
 #include "SheetLayout.h"
 #include "SheetPainter.h"
 
@@ -33,13 +33,13 @@ double SheetFile::figureRoom(int figures)
 }
 
 figureexport::ExportResult SheetFile::write(const Worksheet &sheet, const QString &path, const QPageLayout &layout,
-                                            int resolution)
+                                            int dotsPerInch)
 {
-    return figureexport::FigureFile::writePdf(path, sheet.title, layout, resolution,
-                                              [&](QPainter &painter, QPagedPaintDevice &pages) {
-                                                  // Made here, where want of memory is a failure told.
-                                                  return SheetPainter(sheet).paint(painter, pages);
-                                              });
+    return figureexport::PdfDocument::write(path, sheet.title, layout, dotsPerInch,
+                                            [&](QPainter &painter, QPagedPaintDevice &pages) {
+                                                // Made here, where want of memory is a failure told.
+                                                return SheetPainter(sheet).paint(painter, pages);
+                                            });
 }
 
 } // namespace sheet

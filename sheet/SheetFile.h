@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExportFailure.h"
+#include "PdfDocument.h"
 #include "Worksheet.h"
 
 #include <QPageLayout>
@@ -15,10 +16,6 @@ namespace sheet {
 // program: made in memory, then put on the disk whole.
 class SheetFile {
 public:
-    // Qt's high-resolution printing, in which a page is laid out unless a printer says
-    // otherwise.
-    static constexpr int resolution = 1200;
-
     // The papers a sheet is written on without a window.
     static constexpr std::array<QPageSize::PageSizeId, 2> papers{QPageSize::A4, QPageSize::Letter};
 
@@ -28,7 +25,7 @@ public:
     // on the paper that leaves them least.
     static double figureRoom(int figures);
     static figureexport::ExportResult write(const Worksheet &sheet, const QString &path, const QPageLayout &layout,
-                                            int resolution = SheetFile::resolution);
+                                            int dotsPerInch = figureexport::PdfDocument::resolution);
 };
 
 } // namespace sheet

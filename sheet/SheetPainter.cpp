@@ -1,8 +1,8 @@
 #include "SheetPainter.h"
 
-#include "ExportLimits.h"
 #include "FigurePalette.h"
 #include "FigureWords.h"
+#include "LengthUnits.h"
 #include "SheetHeading.h"
 #include "SheetLayout.h"
 #include "SheetPages.h"
@@ -113,7 +113,7 @@ SheetPainter::SheetPainter(const Worksheet &sheet)
 
 bool SheetPainter::paint(QPainter &painter, QPagedPaintDevice &device) const
 {
-    const double millimetre = painter.device()->logicalDpiY() / figureexport::ExportLimits::millimetresPerInch;
+    const double millimetre = painter.device()->logicalDpiY() / figureexport::LengthUnits::millimetresPerInch;
     std::vector<double> smallestSides;
     for (const picture::FigurePainter &figure : m_figures)
         smallestSides.push_back(TouchSpacing::smallestArea(figure.touches()) * millimetre);

@@ -1,6 +1,9 @@
 """Checks that referencedots finds no difference in a picture of the figure itself
-and names the dot or pixel in each picture that differs from it."""
+and names the dot or pixel in each picture that differs from it, and that it reads
+only a whole figure from the reference file."""
+import os
 import sys
+import tempfile
 
 import referencedots
 
@@ -18,8 +21,30 @@ CASES = [
     ("an empty plot", set(), "2001 dots not shown"),
 ]
 
+# Name, the figure asked of a file that holds (1, 2) whole and (2, 1) cut short, and
+# whether it is refused: a blank plot would match a figure with no dots.
+READS = [
+    ("a whole figure", (1, 2), False),
+    ("a figure cut short", (2, 1), True),
+    ("a figure not held", (3, 4), True),
+]
+
+
+def refused(path, a, b):
+    try:
+        referencedots.dots(path, a, b)
+    except ValueError:
+        return True
+    return False
+
+
 failed = [name for name, dark, said in CASES
           if (said is None) != (referencedots.differences(dark, FIGURE, SIZE) == [])
           or said and said not in "\n".join(referencedots.differences(dark, FIGURE, SIZE))]
-print(f"{len(CASES) - len(failed)} passed; failed: {failed}")
+with tempfile.TemporaryDirectory() as folder:
+    held = os.path.join(folder, "dots.txt")
+    with open(held, "w") as file:
+        file.write("pair 1 2\n" + "500 500\n" * 2001 + "pair 2 1\n" + "500 500\n" * 2000)
+    failed += [name for name, (a, b), refuse in READS if refused(held, a, b) != refuse]
+print(f"{len(CASES) + len(READS) - len(failed)} passed; failed: {failed}")
 sys.exit(1 if failed else 0)

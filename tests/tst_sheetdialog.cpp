@@ -1,7 +1,6 @@
 #include "KorvanaFixture.h"
 #include "KorvanaProcess.h"
 #include "ModalBox.h"
-#include "PairList.h"
 #include "SheetDialog.h"
 #include "SheetPrinting.h"
 
@@ -81,7 +80,11 @@ void TestSheetDialog::chosenPairsMakeTheSheet()
             said = label;
     QVERIFY(said);
     QCOMPARE(said->isVisibleTo(&dialog), !problem.isEmpty());
-    QVERIFY2(said->text().contains(problem), qPrintable(said->text()));
+    // Nothing said of pairs that are right; the fault named where there is one.
+    if (problem.isEmpty())
+        QCOMPARE(said->text(), QString());
+    else
+        QVERIFY2(said->text().contains(problem), qPrintable(said->text()));
 }
 
 void TestSheetDialog::randomFiguresComeFromTheSeed()
@@ -98,7 +101,9 @@ void TestSheetDialog::randomFiguresComeFromTheSeed()
     QCOMPARE(label->text().remove(QLatin1Char('&')), QStringLiteral("Вариант:"));
     const std::optional<sheet::Worksheet> sheet = dialog.worksheet();
     QVERIFY(sheet);
-    QCOMPARE(sheet->pairs, sheet::pairlist::random(5, 4242));
+    // The figures of `korvana --sheet x.pdf --random 5 --seed 4242 --answers`, read off
+    // its key with pdftotext: b : a in lowest terms, so a is the second number.
+    QCOMPARE(sheet->pairs, (Pairs{{4, 5}, {1, 2}, {4, 3}, {3, 2}, {1, 5}}));
     QCOMPARE(sheet->seed, 4242u);
     QCOMPARE(sheet->phaseDegrees, 90.0);
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -315,6 +316,27 @@ void tst_SheetFile::quizHidesWhatTheKeyTells()
         const QStringList frequencies = pairs[n - 1].split(':');
         QCOMPARE(answers[n], model(frequencies[0].toInt(), frequencies[1].toInt(), phase).ratio);
     }
+    // Each answer is what the touches under it give, top : side in lowest terms (a
+    // half doubled); random figures are each a different ratio.
+    static const QRegularExpression ratio(QStringLiteral("b : a = (\\d+) : (\\d+)"));
+    static const QRegularExpression touches(QStringLiteral("горе (\\d*)(½?), отстрани (\\d*)(½?)"));
+    const auto halves = [](const QRegularExpressionMatch &counts, int at) {
+        return 2 * counts.captured(at).toInt() + int(!counts.captured(at + 1).isEmpty());
+    };
+    QRegularExpressionMatchIterator counts = touches.globalMatch(key);
+    QSet<QString> different;
+    for (const QRegularExpressionMatch &read : ratio.globalMatch(key)) {
+        QVERIFY(counts.hasNext());
+        const QRegularExpressionMatch under = counts.next();
+        const int top = halves(under, 1);
+        const int side = halves(under, 3);
+        const int common = std::gcd(top, side);
+        const QString answered = QStringLiteral("%1 : %2").arg(read.captured(1), read.captured(2));
+        QCOMPARE(QStringLiteral("%1 : %2").arg(top / common).arg(side / common), answered);
+        different.insert(answered);
+    }
+    if (pairsAt < 0)
+        QCOMPARE(int(different.size()), count);
 }
 
 void tst_SheetFile::figuresAndMarksOnThePages()
@@ -538,7 +560,9 @@ void tst_SheetFile::theSameSeedGivesTheSameSheet()
     const QByteArray first = sheet("3");
     QVERIFY(!first.isEmpty());
     QCOMPARE(sheet("3"), first);
-    QVERIFY(sheet("4") != first);
+    const QByteArray other = sheet("4");
+    QVERIFY(!other.isEmpty());
+    QVERIFY(other != first);
 }
 
 void tst_SheetFile::aLongTitleTakesTwoReadableLines_data()
