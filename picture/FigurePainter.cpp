@@ -1,5 +1,6 @@
 #include "FigurePainter.h"
 
+#include "Curve.h"
 #include "FigureGeometry.h"
 #include "FigurePalette.h"
 #include "FigureSquare.h"
@@ -13,9 +14,6 @@
 #include <QTransform>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
-#include <numbers>
 
 namespace picture {
 
@@ -77,12 +75,10 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegr
     constexpr int fewestSegments = 256;
     const auto [a, b] = frequencies;
     const int segments = std::max(fewestSegments, segmentsPerTurn * (a + b));
-    const double phase = figure::Phase::radians(phaseDegrees);
-    m_curve.reserve(std::size_t(segments) + 1);
-    for (int i = 0; i <= segments; ++i) {
-        const double t = 2 * std::numbers::pi * i / segments;
-        m_curve.emplace_back(std::sin(a * t + phase), std::sin(b * t));
-    }
+    const std::vector<figure::Curve::Point> curve = figure::Curve(frequencies, phaseDegrees).sampled(segments);
+    m_curve.reserve(curve.size());
+    for (const figure::Curve::Point &point : curve)
+        m_curve.emplace_back(point.x, point.y);
     if (!isWindowFigure())
         return;
     m_dots.reserve(figure::Lissajous::dotCount);
