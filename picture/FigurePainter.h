@@ -16,11 +16,11 @@ class QPainter;
 namespace picture {
 
 // Draws the Lissajous figure for whole frequencies a and b and a phase difference as
-// a teacher shows it: the curve x = sin(a t + phase), y = sin(b t) as one smooth line
-// over a full period, the
-// square it is inscribed in, its touch points on the top and right edges (free
-// ends half filled, since they count half) and, if asked, the program's own dots
-// (which belong to the window's figure, at 90°, and only there).
+// a teacher shows it: the curve x = sin(a t + phase), y = sin(b t) (figure::Curve) as
+// one smooth line over a full period, the square it is inscribed in, a tick outside
+// the square for each touch on the top and right edges (a free end, which counts
+// half, has a tick half as long, on each edge it touches) and, if asked, the
+// program's own dots (which belong to the window's figure, at 90°, and only there).
 // One routine for every surface: a window, an image, a vector file, a printer.
 class FigurePainter {
 public:
