@@ -3,7 +3,6 @@
 #include "CloseUpTexts.h"
 #include "FigurePalette.h"
 #include "FigureSquare.h"
-#include "Phase.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,13 +12,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace closeup {
 
 namespace {
 
-constexpr double turn = 2 * std::numbers::pi;
 // The square's side as a share of the area's height, and at most of its width: more
 // than half the view's height, the main element still.
 constexpr double squareShareOfHeight = 0.77;
@@ -56,6 +53,7 @@ double figureAreaFor(double side)
 
 OscillationsPainter::OscillationsPainter(const picture::FigurePainter &figure, const QRectF &area)
     : m_figure(figure)
+    , m_curve(figure.frequencies(), figure.phaseDegrees())
     , m_area(area)
 {
     const double side = std::min(area.height() * squareShareOfHeight, area.width() * squareShareOfWidth);
@@ -79,7 +77,7 @@ OscillationsPainter::OscillationsPainter(const picture::FigurePainter &figure, c
     const auto [a, b] = m_figure.frequencies();
     const double leastSwing = leastSwingInLines * m_lineWidth;
     const double share = std::min({1.0, m_xWave.height() / (a * leastSwing), m_yWave.width() / (b * leastSwing)});
-    m_sweepTime = turn * std::max(share, std::numeric_limits<double>::min());
+    m_sweepTime = figure::Curve::period * std::max(share, std::numeric_limits<double>::min());
 }
 
 int OscillationsPainter::sweep(double t) const
@@ -94,9 +92,8 @@ double OscillationsPainter::alongSweep(double t) const
 
 QPointF OscillationsPainter::onCurve(double t) const
 {
-    const auto [a, b] = m_figure.frequencies();
-    const double phase = figure::Phase::radians(m_figure.phaseDegrees());
-    return picture::FigureSquare(m_square).toSurface({std::sin(a * t + phase), std::sin(b * t)});
+    const figure::Curve::Point point = m_curve.at(t);
+    return picture::FigureSquare(m_square).toSurface({point.x, point.y});
 }
 
 QPointF OscillationsPainter::onXWave(double t) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Curve.h"
 #include "FigurePainter.h"
 
 #include <QRectF>
@@ -50,6 +51,7 @@ private:
     void paintLabels(QPainter &painter) const;
 
     const picture::FigurePainter &m_figure;
+    figure::Curve m_curve;
     QRectF m_area;
     QRectF m_square;
     QRectF m_xWave;
