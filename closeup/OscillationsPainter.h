@@ -42,6 +42,12 @@ public:
     const QRectF &yWave() const { return m_yWave; }
 
 private:
+    // The layout, in the order the constructor finds it.
+    double waveGap() const;
+    double yWaveLengthFor(double side) const;
+    QRectF squareFor(double side, double yLength) const;
+    double sweepTimeFitting() const;
+
     QPointF onCurve(double t) const;
     // Where along a wave's time the point at t stands, 0 to 1 over its sweep.
     double alongSweep(double t) const;

@@ -44,7 +44,7 @@ struct FigurePainter::Layout {
         , toSquare(square)
     {
         const double side = square.width();
-        lineWidth = std::max(thinnestLine, side / linesAcrossSquare);
+        lineWidth = lineWidthFor(side);
         fineWidth = std::max(finest, lineWidth * fineShare);
         tickLength = side * tickShare;
         tickGap = lineWidth;
@@ -93,6 +93,11 @@ QRectF FigurePainter::squareIn(const QRectF &area)
     QRectF square(0, 0, side, side);
     square.moveCenter(area.center());
     return square;
+}
+
+double FigurePainter::lineWidthFor(double side)
+{
+    return std::max(Layout::thinnestLine, side / Layout::linesAcrossSquare);
 }
 
 void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) const

@@ -46,6 +46,8 @@ public:
     void paint(QPainter &painter, const QRectF &area, bool withDots) const;
     // The figure's square in area, where paint puts it.
     static QRectF squareIn(const QRectF &area);
+    // The curve's line width on a square of this side: thicker as the picture grows.
+    static double lineWidthFor(double side);
     // The figure with its caption beneath, the frequencies and the touch counts, as
     // the view shows them: the picture for a worksheet, a slide or a printed page.
     void paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const;
