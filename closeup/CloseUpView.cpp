@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "Announcer.h"
 #include "CloseUpTexts.h"
+#include "Curve.h"
 #include "Drift.h"
 #include "FigureCanvas.h"
 #include "FigureControls.h"
@@ -27,7 +28,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string_view>
 
 namespace closeup {
@@ -224,8 +224,8 @@ void CloseUpView::followOscillations(bool on)
 
 void CloseUpView::runPoint(double degrees)
 {
-    const double turn = 2 * std::numbers::pi;
-    m_pointTime = std::fmod(m_pointTime + degrees / figure::Phase::turnDegrees * turn, turn);
+    const double period = figure::Curve::period;
+    m_pointTime = std::fmod(m_pointTime + degrees / figure::Phase::turnDegrees * period, period);
     m_canvas->setRunningPoint(m_pointTime);
 }
 

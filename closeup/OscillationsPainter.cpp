@@ -3,7 +3,6 @@
 #include "CloseUpTexts.h"
 #include "FigurePalette.h"
 #include "FigureSquare.h"
-#include "Phase.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,13 +12,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace closeup {
 
 namespace {
 
-constexpr double turn = 2 * std::numbers::pi;
 // The square's side as a share of the area's height, and at most of its width: more
 // than half the view's height, the main element still.
 constexpr double squareShareOfHeight = 0.77;
@@ -44,42 +41,105 @@ constexpr double pointRadius = 2.5;
 constexpr double projectionRadius = 1.8;
 // A wave stands off the square by this many line widths.
 constexpr double waveGapInLines = 3;
+// Where both waves have room for all their swings, they show the figure's whole period.
+constexpr double wholePeriod = 1;
+// The lines joining the point to its projections: in the frame's ink, a third of the
+// curve's width, never below a pixel.
+constexpr double curveLinesPerJoin = 3;
+constexpr double finestJoin = 1;
+// What the point's antialiasing tints beyond its edge, in pixels.
+constexpr double antialiasingReach = 1;
+// The labels' letters never below a pixel; x(t)'s label may take two lines, and
+// y(t)'s stands half a line under its band.
+constexpr int smallestLetterPixels = 1;
+constexpr double xLabelLines = 2;
+constexpr double labelGapInLines = 0.5;
+// A sweep's wave stops this share of it short of its end, which belongs to the next.
+constexpr double shortOfEnd = 1e-9;
+// The size of an area measured for the share of it the figure painter's square takes.
+constexpr double probeSide = 1000;
 
-// The square's share of the figure painter's area (picture::FigurePainter::squareIn).
+// The figure painter's area whose square (picture::FigurePainter::squareIn) has this side.
 double figureAreaFor(double side)
 {
-    const QRectF probe(0, 0, 1000, 1000);
+    const QRectF probe(0, 0, probeSide, probeSide);
     return side * probe.width() / picture::FigurePainter::squareIn(probe).width();
+}
+
+// A wave over a sweep from start, through the points onWave gives for its times.
+template <class OnWave>
+QPainterPath waveThrough(double start, double sweepTime, OnWave onWave)
+{
+    QPainterPath wave(onWave(start));
+    for (int i = 1; i <= wavePoints; ++i)
+        wave.lineTo(onWave(start + std::min(double(i) / wavePoints, 1 - shortOfEnd) * sweepTime));
+    return wave;
+}
+
+double squareSideIn(const QRectF &area)
+{
+    return std::min(area.height() * squareShareOfHeight, area.width() * squareShareOfWidth);
+}
+
+double marksRoomFor(double side)
+{
+    return side * marksRoom;
+}
+
+double labelRoomFor(double side)
+{
+    const double letter = side * letterShare;
+    return labelRoomInLetters * letter;
 }
 
 } // namespace
 
 OscillationsPainter::OscillationsPainter(const picture::FigurePainter &figure, const QRectF &area)
     : m_figure(figure)
+    , m_curve(figure.frequencies(), figure.phaseDegrees())
     , m_area(area)
 {
-    const double side = std::min(area.height() * squareShareOfHeight, area.width() * squareShareOfWidth);
-    const double letter = side * letterShare;
-    const double marks = side * marksRoom;
-    // As thick as the figure's own line (picture::FigurePainter's 110 lines across the square).
-    m_lineWidth = std::max(2.0, side / 110);
-    const double gap = waveGapInLines * m_lineWidth;
-    const double labelRoom = labelRoomInLetters * letter;
+    const double side = squareSideIn(area);
+    // As thick as the figure's own line.
+    m_lineWidth = picture::FigurePainter::lineWidthFor(side);
+    const double yLength = yWaveLengthFor(side);
+    m_square = squareFor(side, yLength);
+    m_xWave = QRectF(m_square.left(), m_square.bottom() + waveGap(), side,
+                     std::max(0.0, area.bottom() - m_square.bottom() - waveGap() - m_lineWidth));
+    m_yWave = QRectF(m_square.right() + marksRoomFor(side) + waveGap(), m_square.top(), yLength, side);
+    m_sweepTime = sweepTimeFitting();
+}
+
+double OscillationsPainter::waveGap() const
+{
+    return waveGapInLines * m_lineWidth;
+}
+
+double OscillationsPainter::yWaveLengthFor(double side) const
+{
     // Each wave leaves a line's width to the area's edge, where its ends stand.
-    const double yLength = std::clamp(area.width() - labelRoom - side - marks - gap - m_lineWidth, 0.0, side * yWaveLength);
-    // The whole group centred across the area, at its top.
-    const double groupWidth = labelRoom + side + marks + gap + yLength;
-    const double left = area.left() + std::max(0.0, (area.width() - groupWidth) / 2) + labelRoom;
-    m_square = QRectF(left, area.top() + marks, side, side);
-    m_xWave = QRectF(left, m_square.bottom() + gap, side,
-                     std::max(0.0, area.bottom() - m_square.bottom() - gap - m_lineWidth));
-    m_yWave = QRectF(m_square.right() + marks + gap, m_square.top(), yLength, side);
-    // A whole period of the figure, t from 0 to 2π, where both bands have room for all
-    // their swings, a and b of them; else the share that leaves each swing readable.
+    const double room = m_area.width() - labelRoomFor(side) - side - marksRoomFor(side) - waveGap() - m_lineWidth;
+    return std::clamp(room, 0.0, side * yWaveLength);
+}
+
+QRectF OscillationsPainter::squareFor(double side, double yLength) const
+{
+    // The whole row, x(t)'s label, the square, its marks and y(t), centred across the
+    // area, at its top.
+    const double labelRoom = labelRoomFor(side);
+    const double rowWidth = labelRoom + side + marksRoomFor(side) + waveGap() + yLength;
+    const double left = m_area.left() + std::max(0.0, (m_area.width() - rowWidth) / 2) + labelRoom;
+    return {left, m_area.top() + marksRoomFor(side), side, side};
+}
+
+double OscillationsPainter::sweepTimeFitting() const
+{
+    // A whole period of the figure where both bands have room for all their swings, a
+    // and b of them; else the share that leaves each swing readable, and never none.
     const auto [a, b] = m_figure.frequencies();
     const double leastSwing = leastSwingInLines * m_lineWidth;
-    const double share = std::min({1.0, m_xWave.height() / (a * leastSwing), m_yWave.width() / (b * leastSwing)});
-    m_sweepTime = turn * std::max(share, std::numeric_limits<double>::min());
+    const double share = std::min({wholePeriod, m_xWave.height() / (a * leastSwing), m_yWave.width() / (b * leastSwing)});
+    return figure::Curve::period * std::max(share, std::numeric_limits<double>::min());
 }
 
 int OscillationsPainter::sweep(double t) const
@@ -94,9 +154,8 @@ double OscillationsPainter::alongSweep(double t) const
 
 QPointF OscillationsPainter::onCurve(double t) const
 {
-    const auto [a, b] = m_figure.frequencies();
-    const double phase = figure::Phase::radians(m_figure.phaseDegrees());
-    return picture::FigureSquare(m_square).toSurface({std::sin(a * t + phase), std::sin(b * t)});
+    const figure::Curve::Point point = m_curve.at(t);
+    return picture::FigureSquare(m_square).toSurface({point.x, point.y});
 }
 
 QPointF OscillationsPainter::onXWave(double t) const
@@ -128,22 +187,13 @@ void OscillationsPainter::paintWaves(QPainter &painter, double t) const
 {
     if (m_xWave.height() <= 0 || m_yWave.width() <= 0)
         return;
-    // From the sweep's start to just short of its end, which belongs to the next.
     const double start = sweep(t) * m_sweepTime;
-    constexpr double shortOfEnd = 1e-9;
-    QPainterPath xWave(onXWave(start));
-    QPainterPath yWave(onYWave(start));
-    for (int i = 1; i <= wavePoints; ++i) {
-        const double time = start + std::min(double(i) / wavePoints, 1 - shortOfEnd) * m_sweepTime;
-        xWave.lineTo(onXWave(time));
-        yWave.lineTo(onYWave(time));
-    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(picture::FigurePalette::curve, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(xWave);
-    painter.drawPath(yWave);
+    painter.drawPath(waveThrough(start, m_sweepTime, [this](double time) { return onXWave(time); }));
+    painter.drawPath(waveThrough(start, m_sweepTime, [this](double time) { return onYWave(time); }));
     painter.restore();
 }
 
@@ -153,14 +203,15 @@ void OscillationsPainter::paintLabels(QPainter &painter) const
     // downward; y(t) under its band's start, time to the right.
     painter.save();
     QFont font = painter.font();
-    font.setPixelSize(std::max(1, int(m_square.width() * letterShare)));
+    font.setPixelSize(std::max(smallestLetterPixels, int(m_square.width() * letterShare)));
     painter.setFont(font);
     painter.setPen(picture::FigurePalette::caption);
     const QFontMetricsF metrics(font, painter.device());
     const double line = metrics.height();
-    const QRectF xLabel(m_area.left(), m_xWave.top(), m_xWave.left() - m_area.left() - line / 2, 2 * line);
+    const double gap = line * labelGapInLines;
+    const QRectF xLabel(m_area.left(), m_xWave.top(), m_xWave.left() - m_area.left() - gap, xLabelLines * line);
     painter.drawText(xLabel, Qt::AlignRight | Qt::AlignTop, xWaveLabel);
-    const QRectF yLabel(m_yWave.left(), m_yWave.bottom() + line / 2, m_yWave.width(), line);
+    const QRectF yLabel(m_yWave.left(), m_yWave.bottom() + gap, m_yWave.width(), line);
     painter.drawText(yLabel, Qt::AlignLeft | Qt::AlignTop, yWaveLabel);
     painter.restore();
 }
@@ -172,7 +223,7 @@ void OscillationsPainter::paintPoint(QPainter &painter, double t) const
     const QPointF onY = onYWave(t);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(picture::FigurePalette::frame, std::max(1.0, m_lineWidth / 3), Qt::DashLine));
+    painter.setPen(QPen(picture::FigurePalette::frame, std::max(finestJoin, m_lineWidth / curveLinesPerJoin), Qt::DashLine));
     painter.drawLine(point, onX);
     painter.drawLine(point, onY);
     painter.setPen(Qt::NoPen);
@@ -185,8 +236,8 @@ void OscillationsPainter::paintPoint(QPainter &painter, double t) const
 
 QRegion OscillationsPainter::pointRegion(double t) const
 {
-    // The lines' boxes, widened by the point's radius and a pixel of antialiasing.
-    const double reach = pointRadius * m_lineWidth + 1;
+    // The lines' boxes, widened by the point's radius and its antialiasing.
+    const double reach = pointRadius * m_lineWidth + antialiasingReach;
     const QPointF point = onCurve(t);
     QRegion region;
     for (const QPointF &end : {onXWave(t), onYWave(t)})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Curve.h"
 #include "FigurePainter.h"
 
 #include <QRectF>
@@ -41,6 +42,12 @@ public:
     const QRectF &yWave() const { return m_yWave; }
 
 private:
+    // The layout, in the order the constructor finds it.
+    double waveGap() const;
+    double yWaveLengthFor(double side) const;
+    QRectF squareFor(double side, double yLength) const;
+    double sweepTimeFitting() const;
+
     QPointF onCurve(double t) const;
     // Where along a wave's time the point at t stands, 0 to 1 over its sweep.
     double alongSweep(double t) const;
@@ -50,6 +57,7 @@ private:
     void paintLabels(QPainter &painter) const;
 
     const picture::FigurePainter &m_figure;
+    figure::Curve m_curve;
     QRectF m_area;
     QRectF m_square;
     QRectF m_xWave;

@@ -9,7 +9,7 @@ namespace figure {
 
 namespace {
 
-// Pi to seven decimals, not full precision: the dots depend on it.
+// Not std::numbers::pi: the dots are the designed program's own, bit for bit, and this π places them.
 constexpr double pi = 3.1415926;
 constexpr double amplitude = FigureGeometry::amplitude;
 constexpr double centre = FigureGeometry::centre;

@@ -8,7 +8,7 @@ namespace figure {
 
 // The curve x = centre + amplitude sin(a t + pi/2), y = centre + amplitude sin(b t)
 // in plot units (FigureGeometry), sampled at whole radians t = 0 ... 2000: 2001 dots
-// spread densely over the figure.
+// spread densely over the figure. The line drawn through it is Curve's, with the exact π.
 class Lissajous {
 public:
     static constexpr std::int16_t firstT = 0;

@@ -45,6 +45,8 @@ TouchPoints::TouchPoints(int a, int b, double phaseDegrees)
     // sin(b t) = 1, at t = (pi / 2 + 2 pi k) / b, and the right edge where
     // sin(a t + phase) = 1, at t = (pi / 2 - phase + 2 pi m) / a. There one velocity
     // component is zero already; where the other is zero too, the curve turns back.
+    // Solved here rather than read off Curve: the one angle gives both the place and
+    // whether the curve turns back there.
     for (int k = 0; k < b; ++k) {
         const double angle = a * (0.5 * pi + 2 * pi * k) / b + phase;
         addTouch(m_top, {std::sin(angle), 1, std::abs(std::cos(angle)) < tolerance});

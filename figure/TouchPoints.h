@@ -8,7 +8,7 @@
 
 namespace figure {
 
-// Where the figure x = sin(a t + phase), y = sin(b t) touches the square it is inscribed in,
+// Where the figure x = sin(a t + phase), y = sin(b t) (Curve) touches the square it is inscribed in,
 // on the top edge (y = 1: y runs upward, as in the formula and on an oscilloscope) and
 // on the right edge (x = 1). This is what a student counts on an oscilloscope: b : a is the number of
 // touches on the top edge to the number on a side edge, a free end counting half.

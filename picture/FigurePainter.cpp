@@ -1,5 +1,6 @@
 #include "FigurePainter.h"
 
+#include "Curve.h"
 #include "FigureGeometry.h"
 #include "FigurePalette.h"
 #include "FigureSquare.h"
@@ -13,9 +14,6 @@
 #include <QTransform>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
-#include <numbers>
 
 namespace picture {
 
@@ -46,7 +44,7 @@ struct FigurePainter::Layout {
         , toSquare(square)
     {
         const double side = square.width();
-        lineWidth = std::max(thinnestLine, side / linesAcrossSquare);
+        lineWidth = lineWidthFor(side);
         fineWidth = std::max(finest, lineWidth * fineShare);
         tickLength = side * tickShare;
         tickGap = lineWidth;
@@ -77,12 +75,10 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegr
     constexpr int fewestSegments = 256;
     const auto [a, b] = frequencies;
     const int segments = std::max(fewestSegments, segmentsPerTurn * (a + b));
-    const double phase = figure::Phase::radians(phaseDegrees);
-    m_curve.reserve(std::size_t(segments) + 1);
-    for (int i = 0; i <= segments; ++i) {
-        const double t = 2 * std::numbers::pi * i / segments;
-        m_curve.emplace_back(std::sin(a * t + phase), std::sin(b * t));
-    }
+    const std::vector<figure::Curve::Point> curve = figure::Curve(frequencies, phaseDegrees).sampled(segments);
+    m_curve.reserve(curve.size());
+    for (const figure::Curve::Point &point : curve)
+        m_curve.emplace_back(point.x, point.y);
     if (!isWindowFigure())
         return;
     m_dots.reserve(figure::Lissajous::dotCount);
@@ -97,6 +93,11 @@ QRectF FigurePainter::squareIn(const QRectF &area)
     QRectF square(0, 0, side, side);
     square.moveCenter(area.center());
     return square;
+}
+
+double FigurePainter::lineWidthFor(double side)
+{
+    return std::max(Layout::thinnestLine, side / Layout::linesAcrossSquare);
 }
 
 void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) const

@@ -16,11 +16,11 @@ class QPainter;
 namespace picture {
 
 // Draws the Lissajous figure for whole frequencies a and b and a phase difference as
-// a teacher shows it: the curve x = sin(a t + phase), y = sin(b t) as one smooth line
-// over a full period, the
-// square it is inscribed in, its touch points on the top and right edges (free
-// ends half filled, since they count half) and, if asked, the program's own dots
-// (which belong to the window's figure, at 90°, and only there).
+// a teacher shows it: the curve x = sin(a t + phase), y = sin(b t) (figure::Curve) as
+// one smooth line over a full period, the square it is inscribed in, a tick outside
+// the square for each touch on the top and right edges (a free end, which counts
+// half, has a tick half as long, on each edge it touches) and, if asked, the
+// program's own dots (which belong to the window's figure, at 90°, and only there).
 // One routine for every surface: a window, an image, a vector file, a printer.
 class FigurePainter {
 public:
@@ -46,6 +46,8 @@ public:
     void paint(QPainter &painter, const QRectF &area, bool withDots) const;
     // The figure's square in area, where paint puts it.
     static QRectF squareIn(const QRectF &area);
+    // The curve's line width on a square of this side: thicker as the picture grows.
+    static double lineWidthFor(double side);
     // The figure with its caption beneath, the frequencies and the touch counts, as
     // the view shows them: the picture for a worksheet, a slide or a printed page.
     void paintWithCaption(QPainter &painter, const QRectF &area, bool withDots) const;
