@@ -119,12 +119,21 @@ QString parserError(const QString &english, const Language &language)
     return english;
 }
 
-// A whole number from low to high, or nothing.
-std::optional<int> wholeNumber(const QString &text, int low, int high)
+// A whole number, or nothing.
+std::optional<int> wholeNumber(const QString &text)
 {
     bool isNumber = false;
     const int value = text.toInt(&isNumber);
-    if (!isNumber || value < low || value > high)
+    if (!isNumber)
+        return std::nullopt;
+    return value;
+}
+
+// A whole number from low to high, or nothing.
+std::optional<int> wholeNumber(const QString &text, int low, int high)
+{
+    const std::optional<int> value = wholeNumber(text);
+    if (!value || *value < low || *value > high)
         return std::nullopt;
     return value;
 }
@@ -144,6 +153,14 @@ QString spelledAs(const QStringList &arguments, const QCommandLineOption &option
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+// An option's value that is not a whole number from lowest to highest, with the
+// option as the user spelled it.
+Refuse outOfRange(const QString &option, const QString &value, qint64 lowest, qint64 highest, const Language &language)
+{
+    // Filled in one call: a value is the user's, and a % in it is no place marker.
+    return Refuse{language.text(notInRange).arg(option, value, QString::number(lowest), QString::number(highest))};
+}
+
 // The phase asked for, or nothing where it is not a whole number of degrees in range.
 std::optional<int> phaseOf(const QCommandLineParser &parser, const Options &options)
 {
@@ -153,9 +170,8 @@ std::optional<int> phaseOf(const QCommandLineParser &parser, const Options &opti
 Refuse phaseRefused(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
                     const Language &language)
 {
-    return Refuse{language.text(notInRange)
-                      .arg(spelledAs(arguments, options.phase), parser.value(options.phase),
-                           QString::number(Phase::lowestDegrees), QString::number(Phase::highestDegrees))};
+    return outOfRange(spelledAs(arguments, options.phase), parser.value(options.phase), Phase::lowestDegrees,
+                      Phase::highestDegrees, language);
 }
 
 // The export the options ask for, or what is wrong with them.
@@ -170,24 +186,21 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
     if (!figureexport::formatOfFile(request.file))
         return Refuse{language.text(unknownFileType).arg(request.file)};
     for (const auto &[option, frequency] : {std::pair{&options.x, &request.frequencies.a}, {&options.y, &request.frequencies.b}}) {
-        const QString name = option->names().constFirst();
         const QString text = parser.value(*option);
-        // Filled in one call: a value is the user's, and a % in it is no place marker.
-        const QString lowest = QString::number(Frequencies::lowest);
-        const QString highest = QString::number(Frequencies::highest);
         if (text.isEmpty())
-            return Refuse{language.text(missingFrequency).arg(name, lowest, highest)};
-        const std::optional<int> value = wholeNumber(text, Frequencies::lowest, Frequencies::highest);
-        if (!value)
-            return Refuse{language.text(notInRange).arg(spelledAs(arguments, *option), text, lowest, highest)};
+            return Refuse{language.text(missingFrequency)
+                              .arg(option->names().constFirst(), QString::number(Frequencies::lowest),
+                                   QString::number(Frequencies::highest))};
+        const std::optional<int> value = wholeNumber(text);
+        if (!value || !Frequencies::contains(*value))
+            return outOfRange(spelledAs(arguments, *option), text, Frequencies::lowest, Frequencies::highest, language);
         *frequency = *value;
     }
     const QString sizeText = parser.value(options.size);
     const std::optional<int> size = wholeNumber(sizeText, ExportLimits::smallestSide, ExportLimits::largestSide);
     if (!size)
-        return Refuse{language.text(notInRange)
-                          .arg(spelledAs(arguments, options.size), sizeText, QString::number(ExportLimits::smallestSide),
-                               QString::number(ExportLimits::largestSide))};
+        return outOfRange(spelledAs(arguments, options.size), sizeText, ExportLimits::smallestSide,
+                          ExportLimits::largestSide, language);
     request.size = *size;
     const std::optional<int> phase = phaseOf(parser, options);
     if (!phase)
@@ -201,7 +214,6 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
 std::optional<Refuse> sheetPairs(WriteSheet &request, const QCommandLineParser &parser, const Options &options,
                                  const QStringList &arguments, const Language &language)
 {
-    const QString most = QString::number(sheet::Worksheet::mostFigures);
     if (parser.isSet(options.pairs) && parser.isSet(options.random))
         return Refuse{language.text(pairsAndRandom)};
     if (!parser.isSet(options.pairs) && !parser.isSet(options.random))
@@ -215,18 +227,17 @@ std::optional<Refuse> sheetPairs(WriteSheet &request, const QCommandLineParser &
                               .arg(named.wrongItem, QString::number(Frequencies::lowest),
                                    QString::number(Frequencies::highest))};
         const int count = int(named.pairs.size());
-        if (count < sheet::Worksheet::fewestFigures || count > sheet::Worksheet::mostFigures)
-            return Refuse{language.text(pairCount).arg(QString::number(count), most)};
+        if (!sheet::Worksheet::takes(count))
+            return Refuse{language.text(pairCount)
+                              .arg(QString::number(count), QString::number(sheet::Worksheet::mostFigures))};
         request.sheet.pairs = named.pairs;
         return std::nullopt;
     }
     const QString countText = parser.value(options.random);
-    const std::optional<int> count =
-        wholeNumber(countText, sheet::Worksheet::fewestFigures, sheet::Worksheet::mostFigures);
-    if (!count)
-        return Refuse{language.text(notInRange)
-                          .arg(spelledAs(arguments, options.random), countText,
-                               QString::number(sheet::Worksheet::fewestFigures), most)};
+    const std::optional<int> count = wholeNumber(countText);
+    if (!count || !sheet::Worksheet::takes(*count))
+        return outOfRange(spelledAs(arguments, options.random), countText, sheet::Worksheet::fewestFigures,
+                          sheet::Worksheet::mostFigures, language);
     request.randomCount = *count;
     if (parser.isSet(options.seed)) {
         bool isNumber = false;
@@ -235,9 +246,8 @@ std::optional<Refuse> sheetPairs(WriteSheet &request, const QCommandLineParser &
         // Read as the other numbers are, but never with a minus sign, which toUInt
         // would take for a count down from the largest number.
         if (!isNumber || seedText.trimmed().startsWith(QLatin1Char('-')))
-            return Refuse{language.text(notInRange)
-                              .arg(spelledAs(arguments, options.seed), seedText, QStringLiteral("0"),
-                                   QString::number(std::numeric_limits<std::uint32_t>::max()))};
+            return outOfRange(spelledAs(arguments, options.seed), seedText, std::numeric_limits<std::uint32_t>::min(),
+                              std::numeric_limits<std::uint32_t>::max(), language);
         request.sheet.seed = seed;
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExportFailure.h"
+#include "ExportTexts.h"
 #include "Language.h"
 
 #include <QString>
@@ -102,21 +103,46 @@ inline constexpr char fewDescriptorsToStart[] =
 inline constexpr char smallStackToStart[] =
     QT_TRANSLATE_NOOP("CommandLine", "too small a stack to start (ulimit -s %1; it needs %2)");
 
-// Why an export failed: the file, then the reason; the program's own reasons, worded
-// as the window words them.
+// Why an export failed: the file, then the reason.
 inline constexpr char notWritten[] = QT_TRANSLATE_NOOP("CommandLine", "cannot write %1: %2");
+
+// One of the window's sentences as the reason after a colon: its first letter small,
+// without its full stop.
+inline QString asReason(QString sentence)
+{
+    if (sentence.endsWith(QLatin1Char('.')))
+        sentence.chop(1);
+    if (!sentence.isEmpty())
+        sentence[0] = sentence[0].toLower();
+    return sentence;
+}
+
+// The program's own reasons: in the window's language the window's own sentences
+// (export/ExportTexts.h), in any other these, which no translation is kept of.
 inline figureexport::ExportFailure::Words reasons(const Language &language)
 {
+    if (language.isWindowLanguage()) {
+        const figureexport::ExportFailure::Words &window = figureexport::reasons;
+        return {
+            .unknownType = asReason(window.unknownType),
+            .noMemory = asReason(window.noMemory),
+            .noMemoryForSize = asReason(window.noMemoryForSize),
+            .notDrawn = asReason(window.notDrawn),
+            .notRegularFile = asReason(window.notRegularFile),
+            .printerNotOpened = asReason(window.printerNotOpened),
+            .pageNotTaken = asReason(window.pageNotTaken),
+        };
+    }
     return {
-        .unknownType = language.text(QT_TRANSLATE_NOOP("CommandLine", "unknown file type")),
-        .noMemory = language.text(QT_TRANSLATE_NOOP("CommandLine", "not enough memory for the picture")),
+        .unknownType = QStringLiteral("unknown file type"),
+        .noMemory = QStringLiteral("not enough memory for the picture"),
         // The picture's side.
-        .noMemoryForSize = language.text(QT_TRANSLATE_NOOP("CommandLine", "not enough memory for a %1 × %1 picture")),
+        .noMemoryForSize = QStringLiteral("not enough memory for a %1 × %1 picture"),
         // The format.
-        .notDrawn = language.text(QT_TRANSLATE_NOOP("CommandLine", "the picture could not be drawn as %1")),
-        .notRegularFile = language.text(QT_TRANSLATE_NOOP("CommandLine", "not a regular file")),
-        .printerNotOpened = language.text(QT_TRANSLATE_NOOP("CommandLine", "the printer could not be opened")),
-        .pageNotTaken = language.text(QT_TRANSLATE_NOOP("CommandLine", "the printer did not take the page")),
+        .notDrawn = QStringLiteral("the picture could not be drawn as %1"),
+        .notRegularFile = QStringLiteral("not a regular file"),
+        .printerNotOpened = QStringLiteral("the printer could not be opened"),
+        .pageNotTaken = QStringLiteral("the printer did not take the page"),
     };
 }
 

@@ -1,5 +1,7 @@
 #include "Language.h"
 
+#include "FormsTexts.h"
+
 #include <QCoreApplication>
 
 namespace commandline {
@@ -28,6 +30,11 @@ QString Language::text(const char *sourceContext, const char *source) const
 {
     const QString translated = m_translator.translate(sourceContext, source);
     return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
+bool Language::isWindowLanguage() const
+{
+    return QLocale(m_translator.language()).language() == forms::windowLanguage;
 }
 
 void Language::installInApplication()

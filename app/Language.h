@@ -21,6 +21,9 @@ public:
     QString text(const char *source) const;
     // A text of another context, such as Qt's own "QCommandLineParser", in this language.
     QString text(const char *sourceContext, const char *source) const;
+    // Whether it is the language the windows speak, whose words the command line can
+    // take from them.
+    bool isWindowLanguage() const;
 
     // Qt's own texts (the help's "Usage:" and "Options:") speak this language too, for
     // as long as the application lasts.

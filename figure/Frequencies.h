@@ -9,7 +9,12 @@ struct Frequencies {
     static constexpr int highest = 19;
     static constexpr int count = highest - lowest + 1;
 
-    static constexpr bool contains(int frequency) { return frequency >= lowest && frequency <= highest; }
+    // Whether a figure may have the frequency: a whole number in range. Asked of a
+    // double, so that a value read as one is judged before it is made an int.
+    static constexpr bool contains(double frequency)
+    {
+        return frequency >= lowest && frequency <= highest && frequency == double(int(frequency));
+    }
 };
 
 // A figure's two frequencies: a of the horizontal oscillation (list X), b of the

@@ -24,10 +24,7 @@ double frequencyFromText(std::string_view text)
 
 std::optional<FrequencyPair> wholeFrequencies(double a, double b)
 {
-    const auto isWhole = [](double value) {
-        return value >= Frequencies::lowest && value <= Frequencies::highest && std::floor(value) == value;
-    };
-    if (!isWhole(a) || !isWhole(b))
+    if (!Frequencies::contains(a) || !Frequencies::contains(b))
         return std::nullopt;
     return FrequencyPair{int(a), int(b)};
 }

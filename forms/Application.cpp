@@ -147,7 +147,7 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
 
     // Without the translation installed, Qt's texts stay in English.
     auto *qtTexts = new QTranslator(application.get());
-    if (qtTexts->load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qtTexts->load(QLocale(windowLanguage), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTexts);
 

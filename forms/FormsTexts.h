@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace forms {
+
+// The language every window speaks, Qt's own texts in them too.
+inline constexpr QLocale::Language windowLanguage = QLocale::Bulgarian;
 
 // A run-time error's message: its number, then its description.
 inline const QString runtimeErrorMessage = QStringLiteral("Грешка при изпълнение '%1':\n\n%2");

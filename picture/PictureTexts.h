@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 // The figure's words on every surface: its caption, its title in a file and what a
 // screen reader says of it, and what stands in its place while there is none.
 namespace picture {
@@ -22,8 +24,10 @@ inline const QString readingFormat = QStringLiteral("b : a = %1 : %2");
 // The touches, then the reading.
 inline const QString countsFormat = QStringLiteral("%1 → %2");
 
-// The figure's name, which every description and title starts with.
-inline const QString figureName = QStringLiteral("Фигура на Лисажу");
+// The figure's name, which every description and title starts with; in UTF-8 too,
+// for the window's design table, which holds plain text.
+inline constexpr std::string_view figureNameUtf8 = "Фигура на Лисажу";
+inline const QString figureName = QString::fromUtf8(figureNameUtf8.data(), qsizetype(figureNameUtf8.size()));
 // What a screen reader says the figure is: the frequencies and, for a figure that
 // closes, the touches a student counts, with half touches in words.
 inline const QString figureSpoken = figureName + QStringLiteral(" за a = %1 и b = %2");

@@ -23,7 +23,7 @@ std::optional<int> frequency(QStringView text)
 {
     bool isNumber = false;
     const int value = text.trimmed().toInt(&isNumber);
-    if (!isNumber || value < Frequencies::lowest || value > Frequencies::highest)
+    if (!isNumber || !Frequencies::contains(value))
         return std::nullopt;
     return value;
 }

@@ -106,7 +106,7 @@ std::optional<Worksheet> SheetDialog::worksheet() const
         return pairlist::withRandomPairs(sheet, m_count->value());
     }
     sheet.pairs = pairlist::parse(m_pairs->text()).pairs;
-    if (sheet.pairs.empty() || int(sheet.pairs.size()) > Worksheet::mostFigures)
+    if (!Worksheet::takes(int(sheet.pairs.size())))
         return std::nullopt;
     return sheet;
 }
@@ -122,7 +122,7 @@ void SheetDialog::check()
                                    QString::number(Frequencies::highest));
         else if (parsed.pairs.empty())
             problem = noPairs;
-        else if (int(parsed.pairs.size()) > Worksheet::mostFigures)
+        else if (!Worksheet::takes(int(parsed.pairs.size())))
             problem = tooManyPairs.arg(Worksheet::mostFigures);
     }
     const QString title = titleFrom(m_title->text());

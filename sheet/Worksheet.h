@@ -19,6 +19,7 @@ struct Worksheet {
     // As many as stay readable on one page.
     static constexpr int fewestFigures = 1;
     static constexpr int mostFigures = 48;
+    static constexpr bool takes(int figures) { return figures >= fewestFigures && figures <= mostFigures; }
     // Seeds the program proposes stay below this: short enough to note.
     static constexpr std::uint32_t proposedSeeds = 100000;
 

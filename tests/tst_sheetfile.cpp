@@ -629,36 +629,53 @@ void tst_SheetFile::aLongTitleTakesTwoReadableLines()
 void tst_SheetFile::badInputIsRefusedAndWritesNothing_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    // What korvana says in English, between its name and the pointer to its help.
+    QTest::addColumn<QString>("problem");
     const QString sheet = QStringLiteral("bad.pdf");
-    QTest::newRow("a zero") << QStringList{"--sheet", sheet, "--pairs", "0:3"};
-    QTest::newRow("a dash") << QStringList{"--sheet", sheet, "--pairs", "1:2,2-3"};
-    QTest::newRow("above 19") << QStringList{"--sheet", sheet, "--pairs", "20:1"};
-    QTest::newRow("no pairs") << QStringList{"--sheet", sheet, "--pairs", ","};
-    QTest::newRow("49 pairs") << QStringList{"--sheet", sheet, "--pairs", QStringLiteral("1:2,").repeated(48) + "1:3"};
-    QTest::newRow("none at random") << QStringList{"--sheet", sheet, "--random", "0"};
-    QTest::newRow("49 at random") << QStringList{"--sheet", sheet, "--random", "49"};
-    QTest::newRow("a seed in words") << QStringList{"--sheet", sheet, "--random", "4", "--seed", "seven"};
-    QTest::newRow("a negative seed") << QStringList{"--sheet", sheet, "--random", "4", "--seed", "-1"};
-    QTest::newRow("a seed too large") << QStringList{"--sheet", sheet, "--random", "4", "--seed", "4294967296"};
-    QTest::newRow("not a PDF") << QStringList{"--sheet", "bad.png", "--pairs", "1:2"};
-    QTest::newRow("pairs and random") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--random", "3"};
-    QTest::newRow("neither") << QStringList{"--sheet", sheet};
-    QTest::newRow("another paper") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--paper", "a3"};
-    QTest::newRow("a phase too large") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--phase", "360"};
-    QTest::newRow("a sheet and an export") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--export", "f.png"};
-    QTest::newRow("pairs without a sheet") << QStringList{"--pairs", "1:2"};
-    QTest::newRow("a seed without random") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--seed", "3"};
+    const QString pair = QStringLiteral("--pairs: '%1' is not a:b with whole frequencies from 1 to 19");
+    const QString count = QStringLiteral("--random '%1' is not a whole number from 1 to 48");
+    const QString seed = QStringLiteral("--seed '%1' is not a whole number from 0 to 4294967295");
+    QTest::newRow("a zero") << QStringList{"--sheet", sheet, "--pairs", "0:3"} << pair.arg("0:3");
+    QTest::newRow("a dash") << QStringList{"--sheet", sheet, "--pairs", "1:2,2-3"} << pair.arg("2-3");
+    QTest::newRow("above 19") << QStringList{"--sheet", sheet, "--pairs", "20:1"} << pair.arg("20:1");
+    QTest::newRow("no pairs") << QStringList{"--sheet", sheet, "--pairs", ","}
+                              << "--pairs names 0 figures: a sheet takes 1 to 48";
+    QTest::newRow("49 pairs") << QStringList{"--sheet", sheet, "--pairs", QStringLiteral("1:2,").repeated(48) + "1:3"}
+                              << "--pairs names 49 figures: a sheet takes 1 to 48";
+    QTest::newRow("none at random") << QStringList{"--sheet", sheet, "--random", "0"} << count.arg("0");
+    QTest::newRow("49 at random") << QStringList{"--sheet", sheet, "--random", "49"} << count.arg("49");
+    QTest::newRow("a seed in words") << QStringList{"--sheet", sheet, "--random", "4", "--seed", "seven"}
+                                     << seed.arg("seven");
+    QTest::newRow("a negative seed") << QStringList{"--sheet", sheet, "--random", "4", "--seed", "-1"} << seed.arg("-1");
+    QTest::newRow("a seed too large") << QStringList{"--sheet", sheet, "--random", "4", "--seed", "4294967296"}
+                                      << seed.arg("4294967296");
+    QTest::newRow("not a PDF") << QStringList{"--sheet", "bad.png", "--pairs", "1:2"}
+                               << "a worksheet is written as a PDF: 'bad.png' does not end in .pdf";
+    QTest::newRow("pairs and random") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--random", "3"}
+                                      << "--pairs and --random do not go together";
+    QTest::newRow("neither") << QStringList{"--sheet", sheet} << "--sheet needs either --pairs or --random";
+    QTest::newRow("another paper") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--paper", "a3"}
+                                   << "--paper 'a3' is neither a4 nor letter";
+    QTest::newRow("a phase too large") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--phase", "360"}
+                                       << "--phase '360' is not a whole number from 0 to 359";
+    QTest::newRow("a sheet and an export") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--export", "f.png"}
+                                           << "--export and --sheet do not go together";
+    QTest::newRow("pairs without a sheet") << QStringList{"--pairs", "1:2"} << "--pairs goes with --sheet";
+    QTest::newRow("a seed without random") << QStringList{"--sheet", sheet, "--pairs", "1:2", "--seed", "3"}
+                                           << "--seed goes with --random";
 }
 
 void tst_SheetFile::badInputIsRefusedAndWritesNothing()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
     for (QString &argument : arguments)
         if (argument.startsWith("bad.") || argument == "f.png")
             argument = path(argument);
-    const Run refused = korvana(arguments);
+    problem.replace("'bad.png'", "'" + path("bad.png") + "'");
+    const Run refused = ::korvana(arguments, m_runtime.path(), {}, {"LANG=C.UTF-8"});
     QCOMPARE(refused.status, 2);
-    QCOMPARE(refused.errors.count('\n'), 1);
+    QCOMPARE(refused.errors, QStringLiteral("korvana: %1 (see korvana --help)\n").arg(problem));
     QVERIFY(QDir(m_folder.path()).entryList(QDir::Files).filter("bad").isEmpty());
     QVERIFY(!QFile::exists(path("f.png")));
 }

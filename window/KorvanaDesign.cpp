@@ -3,6 +3,7 @@
 #include "Frequencies.h"
 #include "KorvanaIdentity.h"
 #include "KorvanaTexts.h"
+#include "PictureTexts.h"
 #include "korvana.xpm"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ const std::array<forms::ControlDesign, 10> controls = {{
     {TextBox,       "Text1",    0,      120, 3840,  6735, 2415, helpText,  {},          {},          true,    "Помощ"},
     {TextBox,       "Text1",    1,      600, 4680,  6735, 1815, aphorism,  {},          {},          false,   "Афоризъм"},
     {Label,         "Label1",   0,     1320,    0,  4575,  375, "Korvana", {},          lightOrange},
-    {PictureBox,    "Picture1", {},     120,  480,  3200, 3200, {},        {},          {},          true,    "Фигура на Лисажу"},
+    {PictureBox,    "Picture1", {},     120,  480,  3200, 3200, {},        {},          {},          true,    picture::figureNameUtf8},
     {ListBox,       "List1",    0,     4080, 1080,   855, 1485, {},        frequencies, {},          true,    "X"},
     {Label,         "Label1",   1,     4080,  720,   855,  375, "X",       {},          lightOrange},
     {ListBox,       "List1",    1,     6000, 1080,   855, 1485, {},        frequencies, {},          true,    "Y"},

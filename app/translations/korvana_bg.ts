@@ -100,34 +100,6 @@
         <translation>файлът %1 не може да бъде записан: %2</translation>
     </message>
     <message>
-        <source>unknown file type</source>
-        <translation>името на файла трябва да завършва на .png, .svg или .pdf</translation>
-    </message>
-    <message>
-        <source>not enough memory for the picture</source>
-        <translation>няма достатъчно памет за картината</translation>
-    </message>
-    <message>
-        <source>not enough memory for a %1 × %1 picture</source>
-        <translation>няма достатъчно памет за картина %1 × %1 пиксела</translation>
-    </message>
-    <message>
-        <source>the picture could not be drawn as %1</source>
-        <translation>картината не можа да бъде изчертана като %1</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>това не е обикновен файл, а папка, устройство или друг специален файл</translation>
-    </message>
-    <message>
-        <source>the printer could not be opened</source>
-        <translation>принтерът не можа да бъде отворен</translation>
-    </message>
-    <message>
-        <source>the printer did not take the page</source>
-        <translation>принтерът не прие страницата</translation>
-    </message>
-    <message>
         <source>Draws Lissajous figures for the physics classroom. Without options it opens its window;
 with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,
 and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.</source>
