@@ -48,9 +48,9 @@ struct Options {
                 language.text(degreesValue), QString::number(Phase::windowDegrees))
         , dots(QStringLiteral("dots"), language.text(dotsOption).arg(figure::Lissajous::dotCount))
         , sheet(QStringLiteral("sheet"), language.text(sheetOption), language.text(fileValue))
-        , pairs(QStringLiteral("pairs"), language.text(pairsOption).arg(sheet::Worksheet::mostFigures),
+        , pairs(QStringLiteral("pairs"), language.text(pairsOption).arg(sheet::Worksheet::fewestFigures).arg(sheet::Worksheet::mostFigures),
                 language.text(listValue))
-        , random(QStringLiteral("random"), language.text(randomOption).arg(sheet::Worksheet::mostFigures),
+        , random(QStringLiteral("random"), language.text(randomOption).arg(sheet::Worksheet::fewestFigures).arg(sheet::Worksheet::mostFigures),
                  language.text(countValue))
         , seed(QStringLiteral("seed"), language.text(seedOption).arg(std::numeric_limits<std::uint32_t>::max()),
                language.text(seedValue))
@@ -229,7 +229,8 @@ std::optional<Refuse> sheetPairs(WriteSheet &request, const QCommandLineParser &
         const int count = int(named.pairs.size());
         if (!sheet::Worksheet::takes(count))
             return Refuse{language.text(pairCount)
-                              .arg(QString::number(count), QString::number(sheet::Worksheet::mostFigures))};
+                              .arg(QString::number(count), QString::number(sheet::Worksheet::fewestFigures),
+                                   QString::number(sheet::Worksheet::mostFigures))};
         request.sheet.pairs = named.pairs;
         return std::nullopt;
     }

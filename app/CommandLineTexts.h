@@ -36,9 +36,9 @@ inline constexpr char dotsOption[] = QT_TRANSLATE_NOOP("CommandLine", "Lay the p
 inline constexpr char sheetOption[] = QT_TRANSLATE_NOOP(
     "CommandLine", "Write a worksheet to FILE, a PDF, without a window: figures numbered for a quiz, without their answers.");
 inline constexpr char pairsOption[] = QT_TRANSLATE_NOOP(
-    "CommandLine", "The sheet's figures as a:b pairs, such as 1:2,2:3,19:18, 1 to %1 of them.");
+    "CommandLine", "The sheet's figures as a:b pairs, such as 1:2,2:3,19:18, %1 to %2 of them.");
 inline constexpr char randomOption[] =
-    QT_TRANSLATE_NOOP("CommandLine", "Instead, N different figures drawn at random, 1 to %1.");
+    QT_TRANSLATE_NOOP("CommandLine", "Instead, N different figures drawn at random, %1 to %2.");
 inline constexpr char seedOption[] = QT_TRANSLATE_NOOP(
     "CommandLine", "The seed of the draw, 0 to %1: the same seed draws the same figures (default: a new one).");
 inline constexpr char titleOption[] = QT_TRANSLATE_NOOP("CommandLine", "The sheet's title (default \"%1\").");
@@ -73,7 +73,7 @@ inline constexpr char pairsAndRandom[] = QT_TRANSLATE_NOOP("CommandLine", "--pai
 inline constexpr char notAPair[] =
     QT_TRANSLATE_NOOP("CommandLine", "--pairs: '%1' is not a:b with whole frequencies from %2 to %3");
 // How many, and the most.
-inline constexpr char pairCount[] = QT_TRANSLATE_NOOP("CommandLine", "--pairs names %1 figures: a sheet takes 1 to %2");
+inline constexpr char pairCount[] = QT_TRANSLATE_NOOP("CommandLine", "--pairs names %1 figures: a sheet takes %2 to %3");
 // The title's length in characters, and the most that two lines of the sheet hold.
 inline constexpr char titleTooLong[] =
     QT_TRANSLATE_NOOP("CommandLine", "--title has %1 characters: a sheet's two title lines hold at most %2");

@@ -9,8 +9,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include <cmath>
-
 namespace closeup {
 
 namespace {
@@ -48,8 +46,8 @@ FigureControls::FigureControls(ViewState &state, QWidget *parent)
     m_phase->setSuffix(degreesSuffix);
     const auto frequencies = [this] { m_state.setFrequencies({m_a->value(), m_b->value()}, ViewState::Mover::User); };
     for (QSpinBox *box : {m_a, m_b})
-        connect(box, &QSpinBox::valueChanged, this, frequencies);
-    connect(m_phase, &QSpinBox::valueChanged, this,
+        connect(box, &QSpinBox::valueChanged, &m_state, frequencies);
+    connect(m_phase, &QSpinBox::valueChanged, &m_state,
             [this](int degrees) { m_state.setPhaseDegrees(degrees, ViewState::Mover::User); });
     connect(&m_state, &ViewState::figureChanged, this, &FigureControls::showState);
     showState();

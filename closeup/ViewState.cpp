@@ -13,12 +13,13 @@ ViewState::ViewState(QObject *parent)
 {
 }
 
-void ViewState::change(bool hasFigure, figure::FrequencyPair frequencies, double phaseDegrees, Mover mover)
+void ViewState::change(bool hasFigure, figure::FrequencyPair frequencies, double phaseDegrees, Mover mover,
+                       bool phaseChosen)
 {
     if (hasFigure == m_hasFigure && frequencies == m_frequencies && phaseDegrees == m_phaseDegrees)
         return;
     if (phaseDegrees != m_phaseDegrees)
-        m_phaseChosen = mover == Mover::User;
+        m_phaseChosen = phaseChosen;
     m_hasFigure = hasFigure;
     m_frequencies = frequencies;
     m_phaseDegrees = phaseDegrees;
@@ -27,25 +28,27 @@ void ViewState::change(bool hasFigure, figure::FrequencyPair frequencies, double
 
 void ViewState::showFigure(figure::FrequencyPair frequencies, double phaseDegrees, Mover mover)
 {
-    change(true, frequencies, phaseDegrees, mover);
+    change(true, frequencies, phaseDegrees, mover, mover == Mover::User);
 }
 
 void ViewState::showNoFigure()
 {
     // The figure goes first, so that a drift stopped with it is nothing to tell of.
-    change(false, m_frequencies, m_phaseDegrees, Mover::Window);
+    change(false, m_frequencies, m_phaseDegrees, Mover::Window, m_phaseChosen);
     setDrifting(false);
     setShowingOscillations(false);
 }
 
 void ViewState::setFrequencies(figure::FrequencyPair frequencies, Mover mover)
 {
-    change(m_hasFigure, frequencies, m_phaseDegrees, mover);
+    // Another a or b during a drift stands the figure at the whole degree its value
+    // shows, which it counts and says its touches at; the phase is no more chosen for it.
+    change(m_hasFigure, frequencies, figure::Phase::wholeDegrees(m_phaseDegrees), mover, m_phaseChosen);
 }
 
 void ViewState::setPhaseDegrees(double degrees, Mover mover)
 {
-    change(m_hasFigure, m_frequencies, degrees, mover);
+    change(m_hasFigure, m_frequencies, degrees, mover, mover == Mover::User);
 }
 
 void ViewState::setDrifting(bool on)

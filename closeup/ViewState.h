@@ -9,7 +9,7 @@ namespace closeup {
 // What the close-up shows, held once: whether there is a figure, its a, b and phase
 // difference, whether the phase drifts and how fast, and whether the oscillations
 // run. The view's values, its picture, its words and its drift follow it and change
-// it, and ask no widget for a value; whatever else comes to follow the figure finds
+// it, and ask no widget for any of these; whatever else comes to follow the figure finds
 // here everything it depends on. A change to the same value tells nobody.
 class ViewState : public QObject {
     Q_OBJECT
@@ -49,7 +49,8 @@ signals:
     void oscillationsChanged(bool on);
 
 private:
-    void change(bool hasFigure, figure::FrequencyPair frequencies, double phaseDegrees, Mover mover);
+    // phaseChosen: whether the phase counts as the user's, should it change.
+    void change(bool hasFigure, figure::FrequencyPair frequencies, double phaseDegrees, Mover mover, bool phaseChosen);
 
     bool m_hasFigure = false;
     figure::FrequencyPair m_frequencies;

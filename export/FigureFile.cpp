@@ -85,14 +85,14 @@ ExportResult writeAs(FigureFormat format, const FigureExport &request)
     switch (format) {
     case FigureFormat::Png:
         return EncodedFile::write(path, size, [&](QIODevice &device) -> ExportResult {
-            QImage picture = PaletteImage::from(FigureFile::image(figure, size, request.withDots),
-                                                picture::FigurePalette::blends());
-            if (picture.isNull())
+            QImage png = PaletteImage::from(FigureFile::image(figure, size, request.withDots),
+                                            picture::FigurePalette::blends());
+            if (png.isNull())
                 return ExportFailure::noMemory(path, size);
-            picture.setText(pngTitleKey, titleOf(figure));
-            picture.setDotsPerMeterX(dotsPerMetre(size));
-            picture.setDotsPerMeterY(dotsPerMetre(size));
-            if (!pngInto(device, picture))
+            png.setText(pngTitleKey, titleOf(figure));
+            png.setDotsPerMeterX(dotsPerMetre(size));
+            png.setDotsPerMeterY(dotsPerMetre(size));
+            if (!pngInto(device, png))
                 return ExportFailure::notDrawn(path, "PNG");
             return std::nullopt;
         });

@@ -12,7 +12,7 @@ namespace figure {
 // The Lissajous figure as a teacher writes it: two perpendicular oscillations
 // x(t) = sin(a t + phase) and y(t) = sin(b t), in units from -1 to 1, y upward as on
 // an oscilloscope. One home for the formula, whether it is drawn as a line, run along
-// point by point or played as two channels. (The program's 2001 dots keep a formula
+// point by point or drawn as its two waves. (The program's 2001 dots keep a formula
 // of their own: see Lissajous.)
 class Curve {
 public:

@@ -60,14 +60,9 @@ struct FigurePainter::Layout {
 };
 
 FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees)
-    : FigurePainter(frequencies, phaseDegrees, figure::TouchPoints(frequencies.a, frequencies.b, phaseDegrees))
-{
-}
-
-FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees, figure::TouchPoints touches)
     : m_frequencies(frequencies)
     , m_phaseDegrees(phaseDegrees)
-    , m_touches(std::move(touches))
+    , m_touches(frequencies.a, frequencies.b, phaseDegrees)
 {
     // Enough points that no bend shows as a corner at full-screen size: about 48 for
     // every turn of either coordinate.

@@ -25,8 +25,6 @@ namespace picture {
 class FigurePainter {
 public:
     explicit FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees = figure::Phase::windowDegrees);
-    // With its touches found already.
-    FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees, figure::TouchPoints touches);
 
     figure::FrequencyPair frequencies() const { return m_frequencies; }
     double phaseDegrees() const { return m_phaseDegrees; }

@@ -58,7 +58,7 @@ SheetDialog::SheetDialog(figure::FrequencyPair current, double phaseDegrees, QWi
     m_seed->setToolTip(seedHint);
     // The pairs' field stands under its choice, with no label of its own.
     m_pairs->setAccessibleName(pairsName);
-    m_pairs->setToolTip(pairsHint.arg(Worksheet::mostFigures).arg(Frequencies::lowest).arg(Frequencies::highest));
+    m_pairs->setToolTip(pairsHint.arg(Worksheet::fewestFigures).arg(Worksheet::mostFigures).arg(Frequencies::lowest).arg(Frequencies::highest));
     m_phase->setSuffix(QStringLiteral("°"));
     // The pairs are the user's text, never markup.
     m_problem->setTextFormat(Qt::PlainText);

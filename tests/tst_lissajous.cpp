@@ -37,26 +37,38 @@ private slots:
 
 void tst_Lissajous::pointsAreExactToTheBit_data()
 {
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
     QTest::addColumn<int>("t");
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
     // The start-up pair (1, 3), as the figure has always been drawn.
-    QTest::newRow("t=0") << 0 << 750.0f << 500.0f;
-    QTest::newRow("t=1") << 1 << 635.07556f << 535.28003f;
-    QTest::newRow("t=2") << 2 << 395.96329f << 430.14612f;
-    QTest::newRow("t=3") << 3 << 252.50188f << 603.02960f;
-    QTest::newRow("t=2000") << 2000 << 408.13513f << 393.07013f;
+    QTest::newRow("1:3 t=0") << 1 << 3 << 0 << 750.0f << 500.0f;
+    QTest::newRow("1:3 t=1") << 1 << 3 << 1 << 635.07556f << 535.28003f;
+    QTest::newRow("1:3 t=2") << 1 << 3 << 2 << 395.96329f << 430.14612f;
+    QTest::newRow("1:3 t=3") << 1 << 3 << 3 << 252.50188f << 603.02960f;
+    QTest::newRow("1:3 t=2000") << 1 << 3 << 2000 << 408.13513f << 393.07013f;
+    // Pairs outside the reference table, worked in Python as make-reference-dots.py
+    // works them (double precision in the formula's order, then single).
+    QTest::newRow("7:11 t=1000") << 7 << 11 << 1000 << 715.503357f << 260.202759f;
+    QTest::newRow("19:1 t=1999") << 19 << 1 << 1999 << 664.020325f << 702.927246f;
+    QTest::newRow("13:17 t=500") << 13 << 17 << 500 << 250.250839f << 271.837555f;
+    QTest::newRow("19:19 t=2000") << 19 << 19 << 2000 << 690.445374f << 338.041473f;
+    QTest::newRow("5:12 t=7") << 5 << 12 << 7 << 274.076935f << 683.297607f;
+    QTest::newRow("18:19 t=1234") << 18 << 19 << 1234 << 647.45929f << 427.548004f;
 }
 
 void tst_Lissajous::pointsAreExactToTheBit()
 {
+    QFETCH(int, a);
+    QFETCH(int, b);
     QFETCH(int, t);
     QFETCH(float, x);
     QFETCH(float, y);
-    const figure::PlotPoint point = figure::Lissajous::point(1, 3, std::int16_t(t));
+    const figure::PlotPoint point = figure::Lissajous::point(a, b, std::int16_t(t));
     QCOMPARE(std::bit_cast<std::uint32_t>(point.x), std::bit_cast<std::uint32_t>(x));
     QCOMPARE(std::bit_cast<std::uint32_t>(point.y), std::bit_cast<std::uint32_t>(y));
-    QCOMPARE(allPoints(1, 3).at(std::size_t(t)), (figure::PlotPoint{x, y}));
+    QCOMPARE(allPoints(a, b).at(std::size_t(t)), (figure::PlotPoint{x, y}));
 }
 
 void tst_Lissajous::pointsMatchTheReferenceTable_data()

@@ -49,6 +49,12 @@ void tst_ViewState::changesAreToldOnlyWhenTheyChangeSomething_data()
         s.setPhaseDegrees(137.6, M::Drift);
         s.setDrifting(false);
     }) << QStringList{"drifting true", "figure Drift", "figure Drift", "drifting false"} << 138.0 << false;
+    // Another a mid-drift stands at the whole degree shown, and the phase is not the user's.
+    QTest::newRow("another a during a drift") << Change([](ViewState &s) {
+        s.setDrifting(true);
+        s.setPhaseDegrees(137.6, M::Drift);
+        s.setFrequencies({4, 3}, M::User);
+    }) << QStringList{"drifting true", "figure Drift", "figure User"} << 138.0 << false;
     QTest::newRow("the figure goes, and all motion with it") << Change([](ViewState &s) {
         s.setDrifting(true);
         s.setShowingOscillations(true);

@@ -358,7 +358,7 @@ void tst_WithoutWindow::speaksTheUsersLanguage_data()
     QTest::newRow("a of 0, en_US") << english << outOfRange << 2
                                    << QStringList{"korvana: -x '0' is not a whole number from 1 to 19 (see"};
     QTest::newRow("a folder, bg") << bulgarian << folder << 1
-                                  << QStringList{"не може да бъде записан", "това не е обикновен файл"};
+                                  << QStringList{"не може да бъде записан", ": това не е обикновен файл, а папка, устройство или друг специален файл"};
     QTest::newRow("a folder, en_US") << english << folder << 1 << QStringList{"cannot write", "not a regular file"};
 }
 

@@ -1,9 +1,6 @@
 #include "Korvana.h"
 
-#include "PictureTexts.h"
 #include "ExportActions.h"
-#include "SheetPrinting.h"
-#include "SheetTexts.h"
 #include "ExportTexts.h"
 #include "FigureError.h"
 #include "FigureGeometry.h"
@@ -14,6 +11,9 @@
 #include "KorvanaTexts.h"
 #include "Lissajous.h"
 #include "Offer.h"
+#include "PictureTexts.h"
+#include "SheetPrinting.h"
+#include "SheetTexts.h"
 #include "TouchPoints.h"
 
 #include <QAction>
@@ -115,8 +115,8 @@ void Korvana::printFigure()
 void Korvana::makeWorksheet()
 {
     closeup::CloseUpView *view = m_closeUp.view();
-    if (const picture::FigurePainter *figure = view ? view->figure() : nullptr)
-        sheet::SheetPrinting::makeSheet(view, figure->frequencies(), view->worksheetPhaseDegrees());
+    if (view && view->state().hasFigure())
+        sheet::SheetPrinting::makeSheet(view, view->state().frequencies(), view->worksheetPhaseDegrees());
 }
 
 void Korvana::onViewFigure(void (*act)(QWidget *, const picture::FigurePainter &, bool))

@@ -112,12 +112,12 @@ and with --sheet a worksheet of figures for a quiz, with its key if asked, to a 
         <translation>Записва работен лист във ФАЙЛ, PDF, без прозорец: номерирани фигури за тест, без отговорите им.</translation>
     </message>
     <message>
-        <source>The sheet&apos;s figures as a:b pairs, such as 1:2,2:3,19:18, 1 to %1 of them.</source>
-        <translation>Фигурите на листа като двойки a:b, например 1:2,2:3,19:18, от 1 до %1 двойки.</translation>
+        <source>The sheet&apos;s figures as a:b pairs, such as 1:2,2:3,19:18, %1 to %2 of them.</source>
+        <translation>Фигурите на листа като двойки a:b, например 1:2,2:3,19:18, от %1 до %2 двойки.</translation>
     </message>
     <message>
-        <source>Instead, N different figures drawn at random, 1 to %1.</source>
-        <translation>Вместо това N различни фигури, избрани случайно, от 1 до %1.</translation>
+        <source>Instead, N different figures drawn at random, %1 to %2.</source>
+        <translation>Вместо това N различни фигури, избрани случайно, от %1 до %2.</translation>
     </message>
     <message>
         <source>The seed of the draw, 0 to %1: the same seed draws the same figures (default: a new one).</source>
@@ -184,8 +184,8 @@ and with --sheet a worksheet of figures for a quiz, with its key if asked, to a 
         <translation>--pairs: „%1“ не е a:b с цели честоти от %2 до %3</translation>
     </message>
     <message>
-        <source>--pairs names %1 figures: a sheet takes 1 to %2</source>
-        <translation>--pairs посочва %1 фигури: един лист побира от 1 до %2</translation>
+        <source>--pairs names %1 figures: a sheet takes %2 to %3</source>
+        <translation>--pairs посочва %1 фигури: един лист побира от %2 до %3</translation>
     </message>
     <message>
         <source>--paper &apos;%1&apos; is neither a4 nor letter</source>
