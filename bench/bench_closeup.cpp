@@ -1,8 +1,13 @@
 // A full render of the close-up view at 1920 x 1080 for (19, 18), against the naive
 // way: one antialiased drawPolyline of the same points with the same pen into an
-// image of the same size. Also the repaint of an unchanged view, from its kept picture.
+// image of the same size. Also the repaint of an unchanged view, from its kept picture,
+// and one frame of the drift at full HD and at 4K: the view's own drift steps the phase
+// and what changed is painted into the backing store, as the event loop would next.
 #include "CloseUpView.h"
+#include "Drift.h"
+#include "FigureCanvas.h"
 #include "FigurePainter.h"
+#include "Phase.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +24,9 @@
 namespace {
 
 const QSize fullHd(1920, 1080);
+const QSize ultraHd(3840, 2160);
+// The drift's frames on a screen of the usual rate.
+constexpr double framesPerSecond = 60;
 
 void closeUpRender(benchmark::State &state)
 {
@@ -67,11 +75,64 @@ void unchangedViewRepaint(benchmark::State &state)
     }
 }
 
+// Counts the paints of the view's picture, so that a frame which painted nothing fails.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The view of (19, 18) at the given size, its drift started with Space as a user
+// starts it; each frame is the step the drift makes at 60 Hz, then the repaint.
+void driftFrame(benchmark::State &state, QSize size)
+{
+    closeup::CloseUpView view;
+    view.showFigure({19, 18});
+    view.resize(size);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view) || view.size() != size) {
+        state.SkipWithError("the view was not shown at its size");
+        return;
+    }
+    QTest::keyClick(&view, Qt::Key_Space);
+    closeup::Drift *drift = nullptr;
+    for (closeup::Drift *candidate : view.findChildren<closeup::Drift *>())
+        if (candidate->isRunning())
+            drift = candidate;
+    auto *canvas = view.findChild<closeup::FigureCanvas *>();
+    if (!drift || !canvas) {
+        state.SkipWithError("the drift did not start");
+        return;
+    }
+    // Its timer stays unserved: only posted events are delivered below.
+    const double step = figure::Phase::turnDegrees / framesPerSecond / view.state().turnSeconds();
+    PaintCounter counter;
+    canvas->installEventFilter(&counter);
+    QCoreApplication::sendPostedEvents();
+    for (auto _ : state) {
+        const int before = counter.paints;
+        emit drift->advanced(step);
+        QCoreApplication::sendPostedEvents();
+        if (counter.paints == before) {
+            state.SkipWithError("the frame painted no picture");
+            break;
+        }
+    }
+}
+
 } // namespace
 
 BENCHMARK(closeUpRender)->Name("closeup/render/19:18")->Unit(benchmark::kMillisecond);
 BENCHMARK(naivePolyline)->Name("closeup/polyline/19:18")->Unit(benchmark::kMillisecond);
 BENCHMARK(unchangedViewRepaint)->Name("closeup/repaint/19:18")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(driftFrame, 1080p, fullHd)->Name("closeup/frame/1080p")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(driftFrame, 2160p, ultraHd)->Name("closeup/frame/2160p")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char *argv[])
 {
