@@ -387,18 +387,25 @@ void tst_Faults::aSuccessSaysNothing()
 
 void tst_Faults::abandonedRuntimeFolders_data()
 {
-    // A runtime folder an earlier export left: whose process, whether anything is in it,
-    // and whether the next export takes it back.
+    // A runtime folder an earlier export left (named for its process, %1): whose
+    // process, whether anything is in it, and whether the next export takes it back;
+    // and folders named nearly so, which are not an export's and stay.
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("process");
     QTest::addColumn<bool>("empty");
     QTest::addColumn<bool>("takenBack");
-    QTest::newRow("of an export killed at its start") << "gone" << true << true;
-    QTest::newRow("of an export still starting") << "running" << true << false;
-    QTest::newRow("with something in it") << "gone" << false << false;
+    const QString runtime = ".korvana-%1-AbC123";
+    QTest::newRow("of an export killed at its start") << runtime << "gone" << true << true;
+    QTest::newRow("of an export still starting") << runtime << "running" << true << false;
+    QTest::newRow("with something in it") << runtime << "gone" << false << false;
+    for (const char *name : {".korvana-%1-AbC12", ".korvana-%1-AbC1234", ".korvana-%1x-AbC123", ".korvana--AbC123",
+                             ".korvana-%1-AbC+23", "korvana-%1-AbC123"})
+        QTest::addRow("named %s", name) << name << "gone" << true << false;
 }
 
 void tst_Faults::abandonedRuntimeFolders()
 {
+    QFETCH(QString, name);
     QFETCH(QString, process);
     QFETCH(bool, empty);
     QFETCH(bool, takenBack);
@@ -412,7 +419,8 @@ void tst_Faults::abandonedRuntimeFolders()
         QVERIFY(::kill(pid_t(id), 0) != 0);
     }
     QTemporaryDir temporary;
-    const QString name = QStringLiteral(".korvana-%1-AbC123").arg(id);
+    if (name.contains("%1"))
+        name = name.arg(id);
     QVERIFY(QDir(temporary.path()).mkdir(name));
     if (!empty)
         QVERIFY(writeFile(temporary.filePath(name + "/bus"), "left"));
