@@ -1,5 +1,7 @@
 #include "PaletteImage.h"
 
+#include "PictureMemory.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -24,7 +26,7 @@ constexpr int indexMask = (1 << indexBits) - 1;
 
 QImage PaletteImage::from(const QImage &image, const QList<QRgb> &palette)
 {
-    QImage indexed(image.size(), QImage::Format_Indexed8);
+    QImage indexed = PictureMemory::image(image.size(), QImage::Format_Indexed8);
     if (image.isNull() || indexed.isNull())
         return {};
     indexed.setColorTable(palette);
