@@ -14,6 +14,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -79,6 +80,18 @@ pid_t ownerOf(std::string_view name)
     return read.ec == std::errc() ? owner : 0;
 }
 
+// Qt's default runtime folder is this followed by the user's name.
+const QString qtDefaultPrefix = QStringLiteral("runtime-");
+
+// Whether Qt takes the folder for a runtime folder: the user's, no one else may use it,
+// and not a link.
+bool isPrivateFolder(const QString &path)
+{
+    struct stat info {};
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+           && info.st_uid == ::geteuid() && (info.st_mode & (S_IRWXU | S_IRWXG | S_IRWXO)) == S_IRWXU;
+}
+
 // Whether the entry is the user's own folder, and not a link to one.
 bool isOwnFolder(int folder, const char *name)
 {
@@ -90,18 +103,23 @@ bool isOwnFolder(int folder, const char *name)
 
 } // namespace
 
-bool RuntimeFolder::isNeeded()
+bool RuntimeFolder::takeExisting()
 {
 #ifdef Q_OS_UNIX
-    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty())
+    if (isPrivateFolder(qEnvironmentVariable("XDG_RUNTIME_DIR")))
         return true;
-    const QFileInfo info(folder);
-    constexpr auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                               | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-    return !(info.isDir() && info.ownerId() == ::geteuid() && info.permissions() == ownerOnly);
+    // Qt's own, made by the first Qt program that started without one: in the
+    // temporary folder, named for the user.
+    const passwd *const user = ::getpwuid(::geteuid());
+    if (!user)
+        return false;
+    const QString qtDefault = QDir(QDir::tempPath()).filePath(qtDefaultPrefix + QFile::decodeName(user->pw_name));
+    if (!isPrivateFolder(qtDefault))
+        return false;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(qtDefault));
+    return true;
 #else
-    return false; // Only Qt on Unix looks for one.
+    return true; // Only Qt on Unix looks for one.
 #endif
 }
 

@@ -118,7 +118,7 @@ std::unique_ptr<QGuiApplication> startQuietly(int &count, char **arguments, cons
     std::unique_ptr<QGuiApplication> application;
     {
         std::optional<RuntimeFolder> runtime;
-        if (RuntimeFolder::isNeeded())
+        if (!RuntimeFolder::takeExisting())
             runtime.emplace(file);
         application = std::make_unique<QGuiApplication>(count, arguments);
     }

@@ -135,6 +135,7 @@ private slots:
     void aLinkSwappedInIsNeverFollowed();
     void namesAndMessages_data();
     void namesAndMessages();
+    void anExportLeavesNothingButItsFile_data();
     void anExportLeavesNothingButItsFile();
 
 private:
@@ -602,13 +603,30 @@ void tst_Faults::namesAndMessages()
     QCOMPARE(entries(folder.path()), QStringList());
 }
 
+void tst_Faults::anExportLeavesNothingButItsFile_data()
+{
+    // Whether XDG_RUNTIME_DIR names a link to a private folder, which Qt refuses as a
+    // runtime folder as if none were named.
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("no runtime folder") << false;
+    QTest::newRow("a link for a runtime folder") << true;
+}
+
 void tst_Faults::anExportLeavesNothingButItsFile()
 {
-    // No XDG_RUNTIME_DIR, and a TMPDIR of its own: Qt would make a runtime folder there
-    // and warn about it.
+    QFETCH(bool, linked);
+    // No runtime folder Qt takes, and a TMPDIR of its own: Qt would make a runtime
+    // folder there and warn about it.
     QTemporaryDir folder;
     QTemporaryDir temporary;
-    const Run result = run(QStringList{"env", "TMPDIR=" + temporary.path()} + exportTo(folder.filePath("figure.svg")));
+    QTemporaryDir runtime;
+    QStringList command{"env", "TMPDIR=" + temporary.path()};
+    if (linked) {
+        const QString link = runtime.filePath("link");
+        QVERIFY(QFile::link(runtime.path(), link));
+        command << "XDG_RUNTIME_DIR=" + link;
+    }
+    const Run result = run(command + exportTo(folder.filePath("figure.svg")));
     QCOMPARE(result.status, 0);
     QCOMPARE(result.errors + result.output, QString());
     QCOMPARE(entries(folder.path()), QStringList{"figure.svg"});
