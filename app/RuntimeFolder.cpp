@@ -119,7 +119,7 @@ bool RuntimeFolder::takeExisting()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(qtDefault));
     return true;
 #else
-    return true; // Only Qt on Unix looks for one.
+    return true; // Only Qt on Unix looks for one: none is needed.
 #endif
 }
 

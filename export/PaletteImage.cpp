@@ -33,6 +33,7 @@ QImage PaletteImage::from(const QImage &image, const QList<QRgb> &palette)
     // The palette's channels apart, so that the distances to all its colours are one
     // loop the compiler makes parallel: each distance carries its colour's index in its
     // lowest byte, so that the least of them is the first of the closest colours.
+    Q_ASSERT(palette.size() <= indexMask + 1);
     const int count = int(palette.size());
     std::vector<qint16> reds, greens, blues;
     for (const QRgb colour : palette) {
