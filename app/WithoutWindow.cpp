@@ -118,13 +118,16 @@ std::unique_ptr<QGuiApplication> startQuietly(int &count, char **arguments, cons
     std::unique_ptr<QGuiApplication> application;
     {
         std::optional<RuntimeFolder> runtime;
-        if (RuntimeFolder::isNeeded())
+        if (!RuntimeFolder::takeExisting())
             runtime.emplace(file);
         application = std::make_unique<QGuiApplication>(count, arguments);
     }
     // The fonts are loaded before any picture is made: short of memory, the picture's
     // allocation is checked, fontconfig's is not.
     QFontDatabase::families();
+    // Past its platform a file needs no plugin: Qt writes PNG itself, yet would load
+    // every image plugin of the system (and libjpeg) to ask whether it writes PNG.
+    QCoreApplication::setLibraryPaths({});
     qInstallMessageHandler(previous);
     return application;
 }

@@ -9,6 +9,7 @@
 #include "LengthUnits.h"
 #include "PaletteImage.h"
 #include "PdfDocument.h"
+#include "PictureMemory.h"
 #include "PrintedPage.h"
 #include "SvgFonts.h"
 
@@ -155,7 +156,7 @@ ExportResult FigureFile::writePng(const QString &path, const QImage &image)
 
 QImage FigureFile::image(const picture::FigurePainter &figure, int size, bool withDots)
 {
-    QImage image(size, size, QImage::Format_RGB32);
+    QImage image = PictureMemory::image(QSize(size, size), QImage::Format_RGB32);
     if (image.isNull())
         return image;
     QPainter painter(&image);

@@ -1,7 +1,11 @@
 #include "PaletteImage.h"
 
+#include "PictureMemory.h"
+
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -13,48 +17,64 @@ namespace {
 // multiplicative hash of the colour.
 constexpr int matchCacheShift = 16;
 constexpr std::size_t matchCacheSize = std::size_t(1) << (32 - matchCacheShift);
-
-int closestInPalette(QRgb colour, const QList<QRgb> &palette)
-{
-    const auto distance = [colour](QRgb other) {
-        const int red = qRed(colour) - qRed(other);
-        const int green = qGreen(colour) - qGreen(other);
-        const int blue = qBlue(colour) - qBlue(other);
-        return red * red + green * green + blue * blue;
-    };
-    return int(std::min_element(palette.begin(), palette.end(),
-                                [&](QRgb one, QRgb other) { return distance(one) < distance(other); })
-               - palette.begin());
-}
+constexpr quint32 matchCacheMultiplier = 2654435761u;
+// An index of a palette of at most 256 colours, as Format_Indexed8 has.
+constexpr int indexBits = 8;
+constexpr int indexMask = (1 << indexBits) - 1;
 
 } // namespace
 
 QImage PaletteImage::from(const QImage &image, const QList<QRgb> &palette)
 {
-    QImage indexed(image.size(), QImage::Format_Indexed8);
+    QImage indexed = PictureMemory::image(image.size(), QImage::Format_Indexed8);
     if (image.isNull() || indexed.isNull())
         return {};
     indexed.setColorTable(palette);
-    // Most pixels are the paper's white in long runs, and the rest few colours: the
-    // last colour is kept at hand, and each one's match is looked up once.
+    // The palette's channels apart, so that the distances to all its colours are one
+    // loop the compiler makes parallel: each distance carries its colour's index in its
+    // lowest byte, so that the least of them is the first of the closest colours.
+    Q_ASSERT(palette.size() <= indexMask + 1);
+    const int count = int(palette.size());
+    std::vector<qint16> reds, greens, blues;
+    for (const QRgb colour : palette) {
+        reds.push_back(qint16(qRed(colour)));
+        greens.push_back(qint16(qGreen(colour)));
+        blues.push_back(qint16(qBlue(colour)));
+    }
+    const auto closest = [&](QRgb colour) {
+        const auto red = qint16(qRed(colour)), green = qint16(qGreen(colour)), blue = qint16(qBlue(colour));
+        int least = std::numeric_limits<int>::max();
+        for (int i = 0; i < count; ++i) {
+            const auto r = qint16(red - reds[std::size_t(i)]);
+            const auto g = qint16(green - greens[std::size_t(i)]);
+            const auto b = qint16(blue - blues[std::size_t(i)]);
+            least = std::min(least, ((r * r + g * g + b * b) << indexBits) | i);
+        }
+        return uchar(least & indexMask);
+    };
+    // Most pixels are the paper's white in long runs, and the rest few colours: a run
+    // of one colour is filled at once, and each colour's match is looked up once.
     std::vector<std::pair<QRgb, uchar>> found(matchCacheSize, {~image.pixel(0, 0), 0});
     QRgb last = image.pixel(0, 0);
-    uchar lastIndex = uchar(closestInPalette(last, palette));
+    uchar lastIndex = closest(last);
     const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const QRgb *const end = from + width;
         uchar *to = indexed.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            if (from[x] != last) {
-                last = from[x];
-                auto &[colour, index] = found[(last * 2654435761u) >> matchCacheShift];
+        for (const QRgb *run = from; run != end;) {
+            if (*run != last) {
+                last = *run;
+                auto &[colour, index] = found[(last * matchCacheMultiplier) >> matchCacheShift];
                 if (colour != last) {
                     colour = last;
-                    index = uchar(closestInPalette(last, palette));
+                    index = closest(last);
                 }
                 lastIndex = index;
             }
-            to[x] = lastIndex;
+            const QRgb *const next = std::find_if(run, end, [last](QRgb pixel) { return pixel != last; });
+            std::memset(to + (run - from), lastIndex, std::size_t(next - run));
+            run = next;
         }
     }
     return indexed;

@@ -135,6 +135,7 @@ private slots:
     void aLinkSwappedInIsNeverFollowed();
     void namesAndMessages_data();
     void namesAndMessages();
+    void anExportLeavesNothingButItsFile_data();
     void anExportLeavesNothingButItsFile();
 
 private:
@@ -387,18 +388,25 @@ void tst_Faults::aSuccessSaysNothing()
 
 void tst_Faults::abandonedRuntimeFolders_data()
 {
-    // A runtime folder an earlier export left: whose process, whether anything is in it,
-    // and whether the next export takes it back.
+    // A runtime folder an earlier export left (named for its process, %1): whose
+    // process, whether anything is in it, and whether the next export takes it back;
+    // and folders named nearly so, which are not an export's and stay.
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("process");
     QTest::addColumn<bool>("empty");
     QTest::addColumn<bool>("takenBack");
-    QTest::newRow("of an export killed at its start") << "gone" << true << true;
-    QTest::newRow("of an export still starting") << "running" << true << false;
-    QTest::newRow("with something in it") << "gone" << false << false;
+    const QString runtime = ".korvana-%1-AbC123";
+    QTest::newRow("of an export killed at its start") << runtime << "gone" << true << true;
+    QTest::newRow("of an export still starting") << runtime << "running" << true << false;
+    QTest::newRow("with something in it") << runtime << "gone" << false << false;
+    for (const char *name : {".korvana-%1-AbC12", ".korvana-%1-AbC1234", ".korvana-%1x-AbC123", ".korvana--AbC123",
+                             ".korvana-%1-AbC+23", "korvana-%1-AbC123"})
+        QTest::addRow("named %s", name) << name << "gone" << true << false;
 }
 
 void tst_Faults::abandonedRuntimeFolders()
 {
+    QFETCH(QString, name);
     QFETCH(QString, process);
     QFETCH(bool, empty);
     QFETCH(bool, takenBack);
@@ -412,7 +420,8 @@ void tst_Faults::abandonedRuntimeFolders()
         QVERIFY(::kill(pid_t(id), 0) != 0);
     }
     QTemporaryDir temporary;
-    const QString name = QStringLiteral(".korvana-%1-AbC123").arg(id);
+    if (name.contains("%1"))
+        name = name.arg(id);
     QVERIFY(QDir(temporary.path()).mkdir(name));
     if (!empty)
         QVERIFY(writeFile(temporary.filePath(name + "/bus"), "left"));
@@ -594,13 +603,30 @@ void tst_Faults::namesAndMessages()
     QCOMPARE(entries(folder.path()), QStringList());
 }
 
+void tst_Faults::anExportLeavesNothingButItsFile_data()
+{
+    // Whether XDG_RUNTIME_DIR names a link to a private folder, which Qt refuses as a
+    // runtime folder as if none were named.
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("no runtime folder") << false;
+    QTest::newRow("a link for a runtime folder") << true;
+}
+
 void tst_Faults::anExportLeavesNothingButItsFile()
 {
-    // No XDG_RUNTIME_DIR, and a TMPDIR of its own: Qt would make a runtime folder there
-    // and warn about it.
+    QFETCH(bool, linked);
+    // No runtime folder Qt takes, and a TMPDIR of its own: Qt would make a runtime
+    // folder there and warn about it.
     QTemporaryDir folder;
     QTemporaryDir temporary;
-    const Run result = run(QStringList{"env", "TMPDIR=" + temporary.path()} + exportTo(folder.filePath("figure.svg")));
+    QTemporaryDir runtime;
+    QStringList command{"env", "TMPDIR=" + temporary.path()};
+    if (linked) {
+        const QString link = runtime.filePath("link");
+        QVERIFY(QFile::link(runtime.path(), link));
+        command << "XDG_RUNTIME_DIR=" + link;
+    }
+    const Run result = run(command + exportTo(folder.filePath("figure.svg")));
     QCOMPARE(result.status, 0);
     QCOMPARE(result.errors + result.output, QString());
     QCOMPARE(entries(folder.path()), QStringList{"figure.svg"});
