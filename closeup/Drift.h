@@ -24,7 +24,7 @@ public:
 
     explicit Drift(const ViewState &state, QObject *parent = nullptr);
 
-    bool isRunning() const { return m_frames.isActive(); }
+    bool isRunning() const { return m_running; }
     void start(const QScreen *screen);
     void stop();
 
@@ -34,9 +34,16 @@ signals:
 
 private:
     void frame();
+    void waitForNextFrame();
 
     QTimer m_frames;
-    QElapsedTimer m_sinceLastFrame;
+    // Frames are due at whole multiples of the screen's frame time from the start, so
+    // that a frame time of 16⅔ ms gives 60 frames a second, not 59 of 17 ms.
+    QElapsedTimer m_sinceStart;
+    double m_frameMilliseconds = 0;
+    qint64 m_framesShown = 0;
+    qint64 m_lastFrameNanoseconds = 0;
+    bool m_running = false;
     const ViewState &m_state;
 };
 
