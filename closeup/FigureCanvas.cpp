@@ -2,10 +2,12 @@
 
 #include "FigurePalette.h"
 #include "OscillationsPainter.h"
+#include "PictureBands.h"
 #include "ViewState.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 
 namespace closeup {
 
@@ -13,6 +15,13 @@ namespace {
 
 // Below this the figure's marks would run together.
 constexpr int smallestSide = 200;
+
+// The format a pixmap has on this screen: the picture kept in it is copied to the
+// screen as it is, converting nothing.
+QImage::Format screenFormat()
+{
+    return QPixmap(1, 1).toImage().format();
+}
 
 } // namespace
 
@@ -83,7 +92,7 @@ void FigureCanvas::paintEvent(QPaintEvent *event)
     // A picture kept from another pixel ratio (the view moved to a screen of another
     // scale) would show blurred or at the wrong size: it is painted again.
     if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF()) {
-        m_picture = QPixmap(size() * devicePixelRatioF());
+        m_picture = QImage(size() * devicePixelRatioF(), screenFormat());
         if (m_picture.isNull()) {
             // No memory to keep the picture in: paint straight onto the screen.
             QPainter painter(this);
@@ -92,12 +101,11 @@ void FigureCanvas::paintEvent(QPaintEvent *event)
             return;
         }
         m_picture.setDevicePixelRatio(devicePixelRatioF());
-        QPainter painter(&m_picture);
-        paintFigure(painter);
+        PictureBands::paint(m_picture, [this](QPainter &painter) { paintFigure(painter); });
     }
     QPainter painter(this);
-    painter.drawPixmap(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),
-                                                        event->rect().size() * devicePixelRatioF()));
+    painter.drawImage(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),
+                                                       event->rect().size() * devicePixelRatioF()));
     paintRunningPoint(painter);
 }
 

@@ -14,6 +14,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <optional>
 
 namespace picture {
 
@@ -132,8 +133,19 @@ void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
         // On pixels, segment by segment, with round caps, which join as smoothly as
         // one line: Qt strokes a long self-crossing polyline, or many lines in one
         // call, as one huge path, about three times slower than short strokes.
-        for (std::size_t i = 1; i < mapped.size(); ++i)
+        // Clipped, as one band of a picture painted in bands is, the painter is spared
+        // the segments wholly outside the clip, which Qt would stroke only to paint
+        // nothing: a segment's ink reaches half the line's width beyond it, and its
+        // antialiasing a pixel more, both within the line's width.
+        const double reach = layout.lineWidth;
+        const std::optional<QRectF> clip =
+            painter.hasClipping() ? std::optional(painter.clipBoundingRect()) : std::nullopt;
+        for (std::size_t i = 1; i < mapped.size(); ++i) {
+            const QRectF segment = QRectF(mapped[i - 1], mapped[i]).normalized();
+            if (clip && !segment.adjusted(-reach, -reach, reach, reach).intersects(*clip))
+                continue;
             painter.drawLine(mapped[i - 1], mapped[i]);
+        }
     } else {
         // In a vector file, one path that a drawing program can take as one curve.
         QPainterPath curve(mapped.front());
