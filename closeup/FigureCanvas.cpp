@@ -37,10 +37,19 @@ FigureCanvas::FigureCanvas(const ViewState &state, QWidget *parent)
 
 void FigureCanvas::followState()
 {
+    // One figure following another at the same size, as the drift makes them, changes
+    // nothing of the picture outside their boxes: only those are painted again.
+    const bool figureFollows = m_figure && m_state.hasFigure() && !m_running && !m_picture.isNull();
+    const QRectF left = figureFollows ? m_figure->paintedIn(rect()) : QRectF();
     if (m_state.hasFigure())
         m_figure.emplace(m_state.frequencies(), m_state.phaseDegrees());
     else
         m_figure.reset();
+    if (figureFollows) {
+        m_stale |= left | m_figure->paintedIn(rect());
+        update(m_stale.toAlignedRect());
+        return;
+    }
     m_picture = {};
     update();
 }
@@ -101,7 +110,11 @@ void FigureCanvas::paintEvent(QPaintEvent *event)
             return;
         }
         m_picture.setDevicePixelRatio(devicePixelRatioF());
-        PictureBands::paint(m_picture, [this](QPainter &painter) { paintFigure(painter); });
+        m_stale = rect();
+    }
+    if (!m_stale.isEmpty()) {
+        PictureBands::paint(m_picture, m_stale, [this](QPainter &painter) { paintFigure(painter); });
+        m_stale = {};
     }
     QPainter painter(this);
     painter.drawImage(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),

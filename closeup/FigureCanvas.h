@@ -43,6 +43,8 @@ private:
     bool m_showDots = false;
     std::optional<double> m_running;
     QImage m_picture;
+    // What of the kept picture is to be painted again before it is shown.
+    QRectF m_stale;
 };
 
 } // namespace closeup

@@ -19,16 +19,18 @@ constexpr double powerOfTwoMantissa = 0.5;
 
 } // namespace
 
-void PictureBands::paint(QImage &picture, const Painting &paintWhole)
+void PictureBands::paint(QImage &picture, const QRectF &area, const Painting &paintWhole)
 {
     const double ratio = picture.devicePixelRatio();
     // With a pixel ratio of 1, 2 or 4 every row's edge is as exact in the painters' units
     // as in the picture's, and the clips of two bands meet without a gap or an overlap;
-    // with another the picture is painted whole, unclipped.
+    // with another the whole picture is painted, unclipped.
     int exponent = 0;
     const bool exactRatio = std::frexp(ratio, &exponent) == powerOfTwoMantissa;
-    const QRect pixels = picture.rect();
+    const QRect pixels = exactRatio ? QRectF(area.topLeft() * ratio, area.size() * ratio).toAlignedRect() & picture.rect()
+                                    : picture.rect();
     const int count = exactRatio ? std::clamp(pixels.height() / leastBandRows, 1, QThread::idealThreadCount()) : 1;
+    const bool clipped = count > 1 || pixels != picture.rect();
     const auto edge = [&](int index) { return pixels.top() + pixels.height() * index / count; };
     uchar *const bits = picture.bits();
     const auto paintBand = [&](int index) {
@@ -36,7 +38,7 @@ void PictureBands::paint(QImage &picture, const Painting &paintWhole)
         QImage band(bits, picture.width(), picture.height(), picture.bytesPerLine(), picture.format());
         band.setDevicePixelRatio(ratio);
         QPainter painter(&band);
-        if (count > 1)
+        if (clipped)
             painter.setClipRect(QRectF(pixels.left() / ratio, edge(index) / ratio, pixels.width() / ratio,
                                        (edge(index + 1) - edge(index)) / ratio));
         paintWhole(painter);

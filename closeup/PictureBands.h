@@ -17,7 +17,8 @@ public:
     // What paints the whole picture, given a painter on it.
     using Painting = std::function<void(QPainter &)>;
 
-    static void paint(QImage &picture, const Painting &paintWhole);
+    // Paints what of picture lies in area, in the picture's logical coordinates.
+    static void paint(QImage &picture, const QRectF &area, const Painting &paintWhole);
 };
 
 } // namespace closeup

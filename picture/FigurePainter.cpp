@@ -22,6 +22,8 @@ namespace {
 
 // A tick is never thinner than a pixel.
 constexpr double finestTick = 1;
+// How far beyond a shape's edge antialiasing tints the pixels, at most.
+constexpr double antialiasingReach = 1;
 
 } // namespace
 
@@ -116,9 +118,14 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
     painter.restore();
 }
 
+double FigurePainter::frameWidth(const Layout &layout) const
+{
+    return std::max(layout.fineWidth, m_finestFrame);
+}
+
 void FigurePainter::paintFrame(QPainter &painter, const Layout &layout) const
 {
-    painter.setPen(QPen(m_inks.frame, std::max(layout.fineWidth, m_finestFrame)));
+    painter.setPen(QPen(m_inks.frame, frameWidth(layout)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(layout.square);
 }
@@ -231,9 +238,8 @@ void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool
     paintCaption(painter, captionAreaOf(area));
 }
 
-QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &area) const
+QRectF FigurePainter::drawnIn(const Layout &layout) const
 {
-    const Layout layout(figureAreaOf(area));
     const double halfLine = layout.lineWidth / 2;
     QRectF drawn = layout.square.adjusted(-halfLine, -halfLine, halfLine, halfLine);
     // The marks stand above the top edge and right of the right one.
@@ -241,6 +247,20 @@ QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &ar
         const double marks = layout.tickGap + layout.tickLength;
         drawn.adjust(0, -marks, marks, 0);
     }
+    return drawn;
+}
+
+QRectF FigurePainter::paintedIn(const QRectF &area) const
+{
+    const Layout layout(area);
+    // The frame's pen may be wider than the line; and antialiasing tints a pixel more.
+    const double beyond = std::max(0.0, frameWidth(layout) - layout.lineWidth) / 2 + antialiasingReach;
+    return drawnIn(layout).adjusted(-beyond, -beyond, beyond, beyond);
+}
+
+QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &area) const
+{
+    const QRectF drawn = drawnIn(Layout(figureAreaOf(area)));
     const QRectF caption = captionAreaOf(area);
     const QFontMetricsF metrics(captionFont(painter, caption), painter.device());
     return drawn | metrics.boundingRect(caption, captionAlignment, captionText());
