@@ -6,7 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <latch>
+#include <atomic>
+#include <memory>
 
 namespace closeup {
 
@@ -43,17 +44,29 @@ void PictureBands::paint(QImage &picture, const QRectF &area, const Painting &pa
                                        (edge(index + 1) - edge(index)) / ratio));
         paintWhole(painter);
     };
-    // The pool's threads outlive a picture, and with them what Qt keeps for each
-    // thread, such as the fonts of the labels.
-    std::latch others(count - 1);
-    for (int index = 1; index < count; ++index) {
-        QThreadPool::globalInstance()->start([&, index] {
+    // The bands are taken in turn by this thread and by the pool's, whose threads
+    // outlive a picture and with them what Qt keeps for each thread, such as the
+    // labels' fonts. This thread paints every band that no other has begun, so on a
+    // busy machine it never waits for a thread still to be given a core; it waits
+    // only for the bands begun elsewhere. A helper that comes late finds none left
+    // and touches nothing but the turns.
+    struct Turns {
+        std::atomic<int> next = 0;
+        std::atomic<int> finished = 0;
+    };
+    const auto turns = std::make_shared<Turns>();
+    const auto paintBands = [turns, count, &paintBand] {
+        for (int index = turns->next++; index < count; index = turns->next++) {
             paintBand(index);
-            others.count_down();
-        });
-    }
-    paintBand(0);
-    others.wait();
+            ++turns->finished;
+            turns->finished.notify_all();
+        }
+    };
+    for (int helper = 1; helper < count; ++helper)
+        QThreadPool::globalInstance()->start(paintBands);
+    paintBands();
+    for (int finished = turns->finished; finished < count; finished = turns->finished)
+        turns->finished.wait(finished);
 }
 
 } // namespace closeup
