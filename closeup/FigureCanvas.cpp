@@ -2,10 +2,12 @@
 
 #include "FigurePalette.h"
 #include "OscillationsPainter.h"
+#include "PictureBands.h"
 #include "ViewState.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 
 namespace closeup {
 
@@ -13,6 +15,13 @@ namespace {
 
 // Below this the figure's marks would run together.
 constexpr int smallestSide = 200;
+
+// The format a pixmap has on this screen: the picture kept in it is copied to the
+// screen as it is, converting nothing.
+QImage::Format screenFormat()
+{
+    return QPixmap(1, 1).toImage().format();
+}
 
 } // namespace
 
@@ -28,10 +37,19 @@ FigureCanvas::FigureCanvas(const ViewState &state, QWidget *parent)
 
 void FigureCanvas::followState()
 {
+    // One figure following another at the same size, as the drift makes them, changes
+    // nothing of the picture outside their boxes: only those are painted again.
+    const bool figureFollows = m_figure && m_state.hasFigure() && !m_running && !m_picture.isNull();
+    const QRectF left = figureFollows ? m_figure->paintedIn(rect()) : QRectF();
     if (m_state.hasFigure())
         m_figure.emplace(m_state.frequencies(), m_state.phaseDegrees());
     else
         m_figure.reset();
+    if (figureFollows) {
+        m_stale |= left | m_figure->paintedIn(rect());
+        update(m_stale.toAlignedRect());
+        return;
+    }
     m_picture = {};
     update();
 }
@@ -83,7 +101,7 @@ void FigureCanvas::paintEvent(QPaintEvent *event)
     // A picture kept from another pixel ratio (the view moved to a screen of another
     // scale) would show blurred or at the wrong size: it is painted again.
     if (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF()) {
-        m_picture = QPixmap(size() * devicePixelRatioF());
+        m_picture = QImage(size() * devicePixelRatioF(), screenFormat());
         if (m_picture.isNull()) {
             // No memory to keep the picture in: paint straight onto the screen.
             QPainter painter(this);
@@ -92,12 +110,15 @@ void FigureCanvas::paintEvent(QPaintEvent *event)
             return;
         }
         m_picture.setDevicePixelRatio(devicePixelRatioF());
-        QPainter painter(&m_picture);
-        paintFigure(painter);
+        m_stale = rect();
+    }
+    if (!m_stale.isEmpty()) {
+        PictureBands::paint(m_picture, m_stale, [this](QPainter &painter) { paintFigure(painter); });
+        m_stale = {};
     }
     QPainter painter(this);
-    painter.drawPixmap(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),
-                                                        event->rect().size() * devicePixelRatioF()));
+    painter.drawImage(QRectF(event->rect()), m_picture, QRectF(event->rect().topLeft() * devicePixelRatioF(),
+                                                       event->rect().size() * devicePixelRatioF()));
     paintRunningPoint(painter);
 }
 

@@ -2,7 +2,7 @@
 
 #include "FigurePainter.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <optional>
@@ -12,8 +12,9 @@ namespace closeup {
 class ViewState;
 
 // Shows the figure of the view's state as large as it fits. The figure is painted
-// once for each size and setting and kept; repaints copy that picture rather than
-// stroke the curve again, and a running point is painted over it.
+// once for each size and setting, in bands at once (PictureBands), and kept; repaints
+// copy that picture rather than stroke the curve again, and a running point is painted
+// over it.
 class FigureCanvas : public QWidget {
     Q_OBJECT
 
@@ -41,7 +42,9 @@ private:
     std::optional<picture::FigurePainter> m_figure;
     bool m_showDots = false;
     std::optional<double> m_running;
-    QPixmap m_picture;
+    QImage m_picture;
+    // What of the kept picture is to be painted again before it is shown.
+    QRectF m_stale;
 };
 
 } // namespace closeup

@@ -188,12 +188,20 @@ void OscillationsPainter::paintWaves(QPainter &painter, double t) const
     if (m_xWave.height() <= 0 || m_yWave.width() <= 0)
         return;
     const double start = sweep(t) * m_sweepTime;
+    // Clipped to one band of a picture painted in bands, the painter is spared a wave
+    // wholly outside the clip: a wave's ink stays within its band and the line's width.
+    const auto reaches = [&](const QRectF &wave) {
+        return !painter.hasClipping()
+               || painter.clipBoundingRect().intersects(wave.adjusted(-m_lineWidth, -m_lineWidth, m_lineWidth, m_lineWidth));
+    };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(picture::FigurePalette::curve, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(waveThrough(start, m_sweepTime, [this](double time) { return onXWave(time); }));
-    painter.drawPath(waveThrough(start, m_sweepTime, [this](double time) { return onYWave(time); }));
+    if (reaches(m_xWave))
+        painter.drawPath(waveThrough(start, m_sweepTime, [this](double time) { return onXWave(time); }));
+    if (reaches(m_yWave))
+        painter.drawPath(waveThrough(start, m_sweepTime, [this](double time) { return onYWave(time); }));
     painter.restore();
 }
 

@@ -14,6 +14,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <optional>
 
 namespace picture {
 
@@ -21,6 +22,8 @@ namespace {
 
 // A tick is never thinner than a pixel.
 constexpr double finestTick = 1;
+// How far beyond a shape's edge antialiasing tints the pixels, at most.
+constexpr double antialiasingReach = 1;
 
 } // namespace
 
@@ -110,9 +113,14 @@ void FigurePainter::paint(QPainter &painter, const QRectF &area, bool withDots) 
     painter.restore();
 }
 
+double FigurePainter::frameWidth(const Layout &layout) const
+{
+    return std::max(layout.fineWidth, m_finestFrame);
+}
+
 void FigurePainter::paintFrame(QPainter &painter, const Layout &layout) const
 {
-    painter.setPen(QPen(m_inks.frame, std::max(layout.fineWidth, m_finestFrame)));
+    painter.setPen(QPen(m_inks.frame, frameWidth(layout)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(layout.square);
 }
@@ -127,8 +135,19 @@ void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
         // On pixels, segment by segment, with round caps, which join as smoothly as
         // one line: Qt strokes a long self-crossing polyline, or many lines in one
         // call, as one huge path, about three times slower than short strokes.
-        for (std::size_t i = 1; i < mapped.size(); ++i)
+        // Clipped, as one band of a picture painted in bands is, the painter is spared
+        // the segments wholly outside the clip, which Qt would stroke only to paint
+        // nothing: a segment's ink reaches half the line's width beyond it, and its
+        // antialiasing a pixel more, both within the line's width.
+        const double reach = layout.lineWidth;
+        const std::optional<QRectF> clip =
+            painter.hasClipping() ? std::optional(painter.clipBoundingRect()) : std::nullopt;
+        for (std::size_t i = 1; i < mapped.size(); ++i) {
+            const QRectF segment = QRectF(mapped[i - 1], mapped[i]).normalized();
+            if (clip && !segment.adjusted(-reach, -reach, reach, reach).intersects(*clip))
+                continue;
             painter.drawLine(mapped[i - 1], mapped[i]);
+        }
     } else {
         // In a vector file, one path that a drawing program can take as one curve.
         QPainterPath curve(mapped.front());
@@ -214,9 +233,8 @@ void FigurePainter::paintWithCaption(QPainter &painter, const QRectF &area, bool
     paintCaption(painter, captionAreaOf(area));
 }
 
-QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &area) const
+QRectF FigurePainter::drawnIn(const Layout &layout) const
 {
-    const Layout layout(figureAreaOf(area));
     const double halfLine = layout.lineWidth / 2;
     QRectF drawn = layout.square.adjusted(-halfLine, -halfLine, halfLine, halfLine);
     // The marks stand above the top edge and right of the right one.
@@ -224,6 +242,20 @@ QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &ar
         const double marks = layout.tickGap + layout.tickLength;
         drawn.adjust(0, -marks, marks, 0);
     }
+    return drawn;
+}
+
+QRectF FigurePainter::paintedIn(const QRectF &area) const
+{
+    const Layout layout(area);
+    // The frame's pen may be wider than the line; and antialiasing tints a pixel more.
+    const double beyond = std::max(0.0, frameWidth(layout) - layout.lineWidth) / 2 + antialiasingReach;
+    return drawnIn(layout).adjusted(-beyond, -beyond, beyond, beyond);
+}
+
+QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &area) const
+{
+    const QRectF drawn = drawnIn(Layout(figureAreaOf(area)));
     const QRectF caption = captionAreaOf(area);
     const QFontMetricsF metrics(captionFont(painter, caption), painter.device());
     return drawn | metrics.boundingRect(caption, captionAlignment, captionText());

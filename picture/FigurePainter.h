@@ -52,10 +52,16 @@ public:
     // The box of what paintWithCaption draws in area with painter's font: the figure's
     // lines and marks and the caption's lines, by which a page centres it.
     QRectF drawnWithCaption(const QPainter &painter, const QRectF &area) const;
+    // The box of what paint draws in area besides the paper, and of the pixels its
+    // edges' antialiasing tints: everywhere else paint leaves plain paper.
+    QRectF paintedIn(const QRectF &area) const;
 
 private:
     struct Layout;
 
+    // The box of the figure's lines and marks.
+    QRectF drawnIn(const Layout &layout) const;
+    double frameWidth(const Layout &layout) const;
     void paintFrame(QPainter &painter, const Layout &layout) const;
     void paintCurve(QPainter &painter, const Layout &layout) const;
     void paintDots(QPainter &painter, const Layout &layout) const;

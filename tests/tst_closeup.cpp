@@ -7,6 +7,8 @@
 #include "FigurePainter.h"
 #include "FigurePalette.h"
 #include "KorvanaFixture.h"
+#include "OscillationsPainter.h"
+#include "ViewState.h"
 
 #include <QAction>
 #include <QLabel>
@@ -40,6 +42,8 @@ private slots:
     void theReadingCarriesToTheBackRow();
     void spaceLetsThePhaseDriftAndStopsIt();
     void theTwoOscillationsRunBesideTheFigure();
+    void aDriftingPictureIsTheFigurePaintedWhole_data();
+    void aDriftingPictureIsTheFigurePaintedWhole();
 
 private:
     forms::PictureBox &picture() { return m_korvana.picture(); }
@@ -355,6 +359,58 @@ void tst_CloseUp::theTwoOscillationsRunBesideTheFigure()
             if (full.pixel(x, y) == picture::FigurePalette::frame.rgb())
                 frameTop = std::min(frameTop, y), frameBottom = std::max(frameBottom, y);
     QVERIFY2(frameBottom - frameTop >= 0.55 * 1080, qPrintable(QString::number(frameBottom - frameTop)));
+}
+
+void tst_CloseUp::aDriftingPictureIsTheFigurePaintedWhole_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("oscillations");
+    QTest::newRow("19 : 18 at 1920 x 1080") << QSize(1920, 1080) << 0 << false;
+    QTest::newRow("19 : 18 at 3840 x 2160") << QSize(3840, 2160) << 0 << false;
+    QTest::newRow("19 : 18 with the oscillations") << QSize(1920, 1080) << 0 << true;
+    QTest::newRow("19 : 18 on the projector, at twice the pixel ratio") << QSize(960, 540) << 1 << false;
+}
+
+void tst_CloseUp::aDriftingPictureIsTheFigurePaintedWhole()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, screen);
+    QFETCH(bool, oscillations);
+    if (QGuiApplication::screens().size() <= screen)
+        QSKIP("needs the offscreen platform's second screen, at another scale");
+    QVERIFY(m_korvana.drawAndLookCloser());
+    QScreen *shownOn = QGuiApplication::screens().at(screen);
+    view()->windowHandle()->setScreen(shownOn);
+    view()->move(shownOn->geometry().topLeft());
+    view()->resize(size);
+    auto *canvas = view()->findChild<closeup::FigureCanvas *>();
+    QTRY_COMPARE(canvas->devicePixelRatioF(), shownOn->devicePixelRatio());
+    // The drift's steps, each shown as it comes, over the picture kept from the last.
+    constexpr double start = 90, step = 0.6, pointTime = 2.1;
+    constexpr int steps = 4;
+    auto *state = view()->findChild<closeup::ViewState *>();
+    state->setFrequencies({19, 18}, closeup::ViewState::Mover::User);
+    canvas->setRunningPoint(oscillations ? std::optional(pointTime) : std::nullopt);
+    for (int i = 1; i <= steps; ++i) {
+        state->setPhaseDegrees(start + i * step, closeup::ViewState::Mover::Drift);
+        canvas->repaint();
+    }
+    const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The same figure painted whole by one painter, unclipped.
+    QImage whole(shown.size(), QImage::Format_RGB32);
+    whole.setDevicePixelRatio(shown.devicePixelRatio());
+    QPainter painter(&whole);
+    const picture::FigurePainter figure({19, 18}, start + steps * step);
+    const closeup::OscillationsPainter withWaves(figure, canvas->rect());
+    if (oscillations) {
+        withWaves.paintStill(painter, false, pointTime);
+        withWaves.paintPoint(painter, pointTime);
+    } else {
+        figure.paint(painter, canvas->rect(), false);
+    }
+    painter.end();
+    QCOMPARE(shown, whole);
 }
 
 QTEST_MAIN(tst_CloseUp)
