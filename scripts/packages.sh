@@ -15,8 +15,8 @@ build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2
 # generator runs file; lintian judges the package, man renders its manual page,
 # devscripts' hardening-check looks at the installed program),
 # windres for the Windows resources, Poppler's tools to read written PDFs (pages, text,
-# and pictures of their pages), clang with libFuzzer, and Google Benchmark to
-# build the benchmarks.
+# and pictures of their pages), clang with libFuzzer, and Google Benchmark and the X
+# DAMAGE extension's library to build the benchmarks and the drift's frame counter.
 test_packages=(
     xvfb xauth xdotool imagemagick libx11-dev strace
     dbus dbus-x11 at-spi2-core python3-pyatspi
@@ -26,7 +26,7 @@ test_packages=(
     binutils-mingw-w64-x86-64
     poppler-utils
     clang libclang-rt-14-dev
-    libbenchmark-dev
+    libbenchmark-dev libxdamage-dev
 )
 
 # To build for Windows (scripts/windows): the MinGW-w64 cross compilers with POSIX
