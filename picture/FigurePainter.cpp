@@ -6,15 +6,14 @@
 #include "FigureSquare.h"
 #include "FigureWords.h"
 #include "Lissajous.h"
+#include "PixelLine.h"
 
 #include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 
 #include <algorithm>
-#include <optional>
 
 namespace picture {
 
@@ -130,31 +129,16 @@ void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
     std::vector<QPointF> mapped(m_curve.size());
     std::transform(m_curve.begin(), m_curve.end(), mapped.begin(),
                    [&](const QPointF &p) { return layout.toSquare.toSurface(p); });
+    // On pixels, from the line's coverage: a moving figure's every frame strokes it.
+    if (PixelLine::paint(painter, mapped, m_inks.curve, layout.lineWidth))
+        return;
+    // In a vector file, one path that a drawing program can take as one curve; so
+    // too on pixels turned or short of memory, where it is slower.
     painter.setPen(QPen(m_inks.curve, layout.lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
-        // On pixels, segment by segment, with round caps, which join as smoothly as
-        // one line: Qt strokes a long self-crossing polyline, or many lines in one
-        // call, as one huge path, about three times slower than short strokes.
-        // Clipped, as one band of a picture painted in bands is, the painter is spared
-        // the segments wholly outside the clip, which Qt would stroke only to paint
-        // nothing: a segment's ink reaches half the line's width beyond it, and its
-        // antialiasing a pixel more, both within the line's width.
-        const double reach = layout.lineWidth;
-        const std::optional<QRectF> clip =
-            painter.hasClipping() ? std::optional(painter.clipBoundingRect()) : std::nullopt;
-        for (std::size_t i = 1; i < mapped.size(); ++i) {
-            const QRectF segment = QRectF(mapped[i - 1], mapped[i]).normalized();
-            if (clip && !segment.adjusted(-reach, -reach, reach, reach).intersects(*clip))
-                continue;
-            painter.drawLine(mapped[i - 1], mapped[i]);
-        }
-    } else {
-        // In a vector file, one path that a drawing program can take as one curve.
-        QPainterPath curve(mapped.front());
-        for (std::size_t i = 1; i < mapped.size(); ++i)
-            curve.lineTo(mapped[i]);
-        painter.drawPath(curve);
-    }
+    QPainterPath curve(mapped.front());
+    for (std::size_t i = 1; i < mapped.size(); ++i)
+        curve.lineTo(mapped[i]);
+    painter.drawPath(curve);
 }
 
 void FigurePainter::paintDots(QPainter &painter, const Layout &layout) const
