@@ -179,6 +179,48 @@ inline std::pair<int, int> columnsOf(const Stretch &stretch, int first, int last
             std::min(last, floorOf(std::clamp(stretch.second - halfPixel, -farAway, farAway)))};
 }
 
+// The rows of a window that a segment crosses, each given its share of the segment:
+// stretches(y) gives the stretch of the row at height y within the segment's band,
+// and the stretch within it that the segment covers whole.
+struct Rows {
+    const LineCoverage::Pixels &window;
+    std::uint32_t *pixels;
+    const LineCoverage::Shades &shades;
+    const Segment &segment;
+    const std::uint8_t *shareBySquare;
+    double stepsPerSquare;
+
+    template<typename Stretches>
+    void cover(const Stretches &stretches) const
+    {
+        const int firstRow = std::max(window.top, ceilingOf(segment.top - halfPixel));
+        const int lastRow = std::min(window.top + window.height - 1, floorOf(segment.bottom - halfPixel));
+        const int firstColumn = window.left;
+        const int lastColumn = window.left + window.width - 1;
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const double y = row + halfPixel;
+            std::uint32_t *line = pixels + std::size_t(row - window.top) * window.width - window.left;
+            const auto shade = [&](int first, int last) {
+                for (int column = first; column <= last; ++column) {
+                    const double steps = segment.squaredDistance(column + halfPixel, y) * stepsPerSquare;
+                    const std::uint32_t pixel = shades[shareBySquare[std::size_t(std::min(steps, double(shareSteps)))]];
+                    line[column] = std::max(line[column], pixel);
+                }
+            };
+            const auto [band, whole] = stretches(y);
+            const auto [first, last] = columnsOf(band, firstColumn, lastColumn);
+            const auto [firstWhole, lastWhole] = columnsOf(whole, first, last);
+            if (firstWhole > lastWhole) {
+                shade(first, last);
+                continue;
+            }
+            shade(first, firstWhole - 1);
+            std::fill(line + firstWhole, line + lastWhole + 1, shades[LineCoverage::fullShare]);
+            shade(lastWhole + 1, last);
+        }
+    }
+};
+
 } // namespace
 
 LineCoverage::LineCoverage(std::vector<Point> points, double width)
@@ -206,24 +248,24 @@ LineCoverage::Pixels LineCoverage::reach() const
     return {left, top, int(std::ceil(maxX->x + m_outer)) - left, int(std::ceil(maxY->y + m_outer)) - top};
 }
 
-void LineCoverage::cover(const Pixels &window, std::uint8_t *shares) const
+void LineCoverage::cover(const Pixels &window, std::uint32_t *pixels, const Shades &shades) const
 {
     if (window.width <= 0 || window.height <= 0)
         return;
-    std::fill_n(shares, std::size_t(window.width) * window.height, 0);
+    std::fill_n(pixels, std::size_t(window.width) * window.height, shades[0]);
     const std::size_t count = m_points.size();
     if (count == 1)
-        addSegment(m_points.front(), m_points.front(), 0, 0, window, shares);
+        addSegment(m_points.front(), m_points.front(), 0, 0, window, pixels, shades);
     for (std::size_t i = 1; i < count; ++i) {
         const Point *beforeStart = i >= 2 ? &m_points[i - 2] : nullptr;
         const Point *afterEnd = i + 1 < count ? &m_points[i + 1] : nullptr;
         addSegment(m_points[i - 1], m_points[i], joinOverlap(beforeStart, m_points[i - 1], &m_points[i], m_outer),
-                   joinOverlap(&m_points[i - 1], m_points[i], afterEnd, m_outer), window, shares);
+                   joinOverlap(&m_points[i - 1], m_points[i], afterEnd, m_outer), window, pixels, shades);
     }
 }
 
 void LineCoverage::addSegment(const Point &from, const Point &to, double startOverlap, double endOverlap,
-                              const Pixels &window, std::uint8_t *shares) const
+                              const Pixels &window, std::uint32_t *pixels, const Shades &shades) const
 {
     if (std::max(from.x, to.x) + m_outer < window.left || std::min(from.x, to.x) - m_outer > window.left + window.width
         || std::max(from.y, to.y) + m_outer < window.top || std::min(from.y, to.y) - m_outer > window.top + window.height)
@@ -231,32 +273,24 @@ void LineCoverage::addSegment(const Point &from, const Point &to, double startOv
     // Pixels whose centres lie within inner of the segment are covered whole.
     const double inner = m_outer - 1;
     const Segment segment(from, to, startOverlap, endOverlap, m_outer, inner);
-    const int firstRow = std::max(window.top, int(std::ceil(segment.top - halfPixel)));
-    const int lastRow = std::min(window.top + window.height - 1, int(std::floor(segment.bottom - halfPixel)));
-    const int firstColumn = window.left;
-    const int lastColumn = window.left + window.width - 1;
-    const double stepsPerSquare = 1 / m_squaredStep;
-    for (int row = firstRow; row <= lastRow; ++row) {
-        const double y = row + halfPixel;
-        std::uint8_t *line = shares + std::size_t(row - window.top) * window.width - window.left;
-        const auto shade = [&](int first, int last) {
-            for (int column = first; column <= last; ++column) {
-                const double steps = segment.squaredDistance(column + halfPixel, y) * stepsPerSquare;
-                const std::uint8_t share = m_shareBySquare[std::size_t(std::min(steps, double(shareSteps)))];
-                line[column] = std::max(line[column], share);
-            }
-        };
-        const auto [first, last] = columnsOf(segment.stretch(0, y), firstColumn, lastColumn);
-        const auto [firstWhole, lastWhole] =
-            inner > 0 ? columnsOf(segment.stretch(1, y), first, last) : std::pair(last + 1, last);
-        if (firstWhole > lastWhole) {
-            shade(first, last);
-            continue;
-        }
-        shade(first, firstWhole - 1);
-        std::fill(line + firstWhole, line + lastWhole + 1, std::uint8_t(fullShare));
-        shade(lastWhole + 1, last);
+    const Rows rows{window, pixels, shades, segment, m_shareBySquare.data(), 1 / m_squaredStep};
+    if (inner <= 0) {
+        rows.cover([&](double y) { return std::pair(segment.stretch(0, y), Stretch{farAway, -farAway}); });
+        return;
     }
+    if (segment.across != Segment::Tilt::Slanted) {
+        rows.cover([&](double y) { return std::pair(segment.stretch(0, y), segment.stretch(1, y)); });
+        return;
+    }
+    // Most segments lean, and their rows are the most: the four limits straight away.
+    const auto [outerEnds, innerEnds] = std::pair(segment.ends[0], segment.ends[1]);
+    const auto [outerSides, innerSides] = std::pair(segment.sides[0], segment.sides[1]);
+    rows.cover([&](double y) {
+        return std::pair(Stretch{std::max(outerEnds.first.at(y), outerSides.first.at(y)),
+                                 std::min(outerEnds.second.at(y), outerSides.second.at(y))},
+                         Stretch{std::max(innerEnds.first.at(y), innerSides.first.at(y)),
+                                 std::min(innerEnds.second.at(y), innerSides.second.at(y))});
+    });
 }
 
 } // namespace picture

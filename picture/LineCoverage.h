@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -25,20 +26,24 @@ public:
         int height;
     };
 
+    static constexpr int fullShare = 255;
+    // What a pixel becomes at each share. Its top byte grows with the share, as a
+    // premultiplied colour's alpha does, and the rest follows from it: where
+    // segments overlap, the larger of two pixels is the larger share.
+    using Shades = std::array<std::uint32_t, fullShare + 1>;
+
     LineCoverage(std::vector<Point> points, double width);
 
     // The pixels the line may tint, its antialiasing included.
     Pixels reach() const;
-    // The share of each pixel of window the line covers, 0 to fullShare, row by row
-    // into shares, which has room for window's pixels.
-    void cover(const Pixels &window, std::uint8_t *shares) const;
-
-    static constexpr int fullShare = 255;
+    // Each pixel of window, row by row into pixels (which has room for them), as the
+    // shade of the share of it the line covers.
+    void cover(const Pixels &window, std::uint32_t *pixels, const Shades &shades) const;
 
 private:
     // Takes the segment's band, which reaches past its ends by the overlaps given.
     void addSegment(const Point &from, const Point &to, double startOverlap, double endOverlap, const Pixels &window,
-                    std::uint8_t *shares) const;
+                    std::uint32_t *pixels, const Shades &shades) const;
 
     std::vector<Point> m_points;
     // Beyond this distance from the line a pixel's centre is untouched.

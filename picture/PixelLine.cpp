@@ -6,7 +6,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 
-#include <array>
 
 namespace picture {
 
@@ -16,9 +15,9 @@ namespace {
 constexpr int mostStripRows = 256;
 
 // The ink at each share of a pixel, premultiplied, as a painter lays it over paper.
-PixelLine::Shades shadesOf(const QColor &ink)
+LineCoverage::Shades shadesOf(const QColor &ink)
 {
-    PixelLine::Shades shades;
+    LineCoverage::Shades shades;
     for (int share = 0; share <= LineCoverage::fullShare; ++share)
         shades[share] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), ink.alpha() * share / LineCoverage::fullShare));
     return shades;
@@ -53,12 +52,10 @@ bool PixelLine::paint(QPainter &painter, const std::vector<QPointF> &points, con
             window = intersected(window, toPixels.mapRect(painter.clipBoundingRect()).toAlignedRect());
         if (window.width <= 0 || window.height <= 0)
             return true;
-        const int stripRows = std::min(window.height, mostStripRows);
-        std::vector<std::uint8_t> shares(std::size_t(window.width) * stripRows);
-        QImage strip(window.width, stripRows, QImage::Format_ARGB32_Premultiplied);
+        QImage strip(window.width, std::min(window.height, mostStripRows), QImage::Format_ARGB32_Premultiplied);
         if (strip.isNull())
             return false;
-        paintStrips(painter, line, window, shadesOf(ink), shares.data(), strip);
+        paintStrips(painter, line, window, shadesOf(ink), strip);
     } catch (const std::bad_alloc &) {
         return false;
     }
@@ -66,7 +63,7 @@ bool PixelLine::paint(QPainter &painter, const std::vector<QPointF> &points, con
 }
 
 void PixelLine::paintStrips(QPainter &painter, const LineCoverage &line, const LineCoverage::Pixels &window,
-                            const Shades &shades, std::uint8_t *shares, QImage &strip)
+                            const LineCoverage::Shades &shades, QImage &strip)
 {
     painter.save();
     // Pixel for pixel: the painter's own scale for a screen of a higher pixel ratio
@@ -74,15 +71,12 @@ void PixelLine::paintStrips(QPainter &painter, const LineCoverage &line, const L
     painter.resetTransform();
     const double ratio = painter.deviceTransform().m11();
     strip.setDevicePixelRatio(ratio);
+    // A strip's rows follow one another without a gap: 32-bit pixels keep each row
+    // aligned as an image's rows must be.
+    auto *pixels = reinterpret_cast<std::uint32_t *>(strip.bits());
     for (int top = window.top; top < window.top + window.height; top += strip.height()) {
         const int rows = std::min(strip.height(), window.top + window.height - top);
-        line.cover({window.left, top, window.width, rows}, shares);
-        for (int row = 0; row < rows; ++row) {
-            const std::uint8_t *share = shares + std::size_t(row) * window.width;
-            auto *pixel = reinterpret_cast<QRgb *>(strip.scanLine(row));
-            for (int column = 0; column < window.width; ++column)
-                pixel[column] = shades[share[column]];
-        }
+        line.cover({window.left, top, window.width, rows}, pixels, shades);
         painter.drawImage(QPointF(window.left / ratio, top / ratio), strip, QRect(0, 0, window.width, rows));
     }
     painter.restore();

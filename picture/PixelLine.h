@@ -4,9 +4,7 @@
 
 #include <QColor>
 #include <QPointF>
-#include <QRgb>
 
-#include <array>
 #include <vector>
 
 class QImage;
@@ -23,13 +21,10 @@ public:
     // otherwise paints nothing and says so, and a vector path is the way.
     static bool paint(QPainter &painter, const std::vector<QPointF> &points, const QColor &ink, double width);
 
-    // The ink at each share of a pixel, premultiplied.
-    using Shades = std::array<QRgb, LineCoverage::fullShare + 1>;
-
 private:
-    // Paints window's pixels a strip at a time, through shares and strip.
+    // Paints window's pixels a strip of rows at a time, through strip.
     static void paintStrips(QPainter &painter, const LineCoverage &line, const LineCoverage::Pixels &window,
-                            const Shades &shades, std::uint8_t *shares, QImage &strip);
+                            const LineCoverage::Shades &shades, QImage &strip);
 };
 
 } // namespace picture

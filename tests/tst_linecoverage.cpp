@@ -82,16 +82,20 @@ void tst_LineCoverage::inksWhatQtStrokesWithinAntialiasing()
     for (const QPointF &point : points)
         onPixels.push_back({point.x(), point.y()});
     const picture::LineCoverage line(onPixels, width);
+    // Each share written as it is, in the top byte.
+    picture::LineCoverage::Shades shades;
+    for (int share = 0; share <= picture::LineCoverage::fullShare; ++share)
+        shades[share] = std::uint32_t(share) << 24;
     // Covered whole and in two windows that split it at an odd place: every pixel's
     // share is its own, whatever the window.
     const picture::LineCoverage::Pixels whole{0, 0, side, side};
-    std::vector<std::uint8_t> shares(side * side);
-    line.cover(whole, shares.data());
+    std::vector<std::uint32_t> shares(side * side);
+    line.cover(whole, shares.data(), shades);
     constexpr int split = 77;
-    std::vector<std::uint8_t> upper(side * split);
-    std::vector<std::uint8_t> lower(side * (side - split));
-    line.cover({0, 0, side, split}, upper.data());
-    line.cover({0, split, side, side - split}, lower.data());
+    std::vector<std::uint32_t> upper(side * split);
+    std::vector<std::uint32_t> lower(side * (side - split));
+    line.cover({0, 0, side, split}, upper.data(), shades);
+    line.cover({0, split, side, side - split}, lower.data(), shades);
     upper.insert(upper.end(), lower.begin(), lower.end());
     QVERIFY(upper == shares);
     const picture::LineCoverage::Pixels reach = line.reach();
@@ -105,7 +109,7 @@ void tst_LineCoverage::inksWhatQtStrokesWithinAntialiasing()
     long differences = 0;
     for (int y = 0; y < side; ++y) {
         for (int x = 0; x < side; ++x) {
-            const int share = shares[y * side + x];
+            const int share = int(shares[y * side + x] >> 24);
             const int theirs = qt[y * side + x];
             const bool reached = x >= reach.left && x < reach.left + reach.width && y >= reach.top
                 && y < reach.top + reach.height;
