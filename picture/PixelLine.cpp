@@ -6,7 +6,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 
-
 namespace picture {
 
 namespace {
