@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineSegment.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -15,10 +17,7 @@ namespace picture {
 class LineCoverage {
 public:
     // In pixels: pixel (column, row) spans column to column + 1 and row to row + 1.
-    struct Point {
-        double x;
-        double y;
-    };
+    using Point = LineSegment::Point;
     struct Pixels {
         int left;
         int top;
@@ -41,7 +40,8 @@ public:
     void cover(const Pixels &window, std::uint32_t *pixels, const Shades &shades) const;
 
 private:
-    // Takes the segment's band, which reaches past its ends by the overlaps given.
+    // Shades the pixels of the segment's band, which reaches past its ends by the
+    // overlaps given.
     void addSegment(const Point &from, const Point &to, double startOverlap, double endOverlap, const Pixels &window,
                     std::uint32_t *pixels, const Shades &shades) const;
 
