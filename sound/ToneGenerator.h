@@ -22,12 +22,9 @@ public:
 
     ToneGenerator(const Tones &tones, int sampleRate);
 
-    const Tones &tones() const { return m_target; }
     void follow(const Tones &tones);
     // Fades out; then only silence comes.
     void stop();
-    // Whether it has stopped and faded out.
-    bool silent() const { return m_stopping && m_gain == 0; }
 
     // frames pairs of left and right 16-bit samples, as a sound card and a WAV file
     // take them.

@@ -133,7 +133,6 @@ void tst_ToneGenerator::changesWithoutAJump()
     }
     generator.stop();
     play(generator, int(ToneGenerator::fadeSeconds * rate) + 1);
-    QVERIFY(generator.silent());
     const std::vector<std::int16_t> silence = play(generator, rate / 100);
     QVERIFY(std::all_of(silence.begin(), silence.end(), [](std::int16_t sample) { return sample == 0; }));
 }
