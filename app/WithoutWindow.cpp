@@ -8,6 +8,8 @@
 #include "RuntimeFolder.h"
 #include "SheetFile.h"
 #include "StartupRoom.h"
+#include "WaveFile.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -182,6 +184,18 @@ figureexport::ExportResult writeSheet(const WriteSheet &request)
     return sheet::SheetFile::write(sheet, request.file, sheet::SheetFile::portrait(request.paper));
 }
 
+// The tones made into a WAV file in memory, then written whole; libsndfile's reason
+// where it could not make them.
+figureexport::ExportResult writeTones(const WriteTones &request)
+{
+    const sound::WaveFile::Encoded wave = sound::WaveFile::encode(request.tones, request.seconds);
+    if (!wave.failure.empty())
+        return figureexport::ExportFailure{.kind = figureexport::ExportFailure::Kind::NotWritten,
+                                           .file = request.file,
+                                           .systemReason = QString::fromStdString(wave.failure)};
+    return figureexport::WholeFile::write(request.file, QByteArray(wave.bytes.data(), qsizetype(wave.bytes.size())));
+}
+
 } // namespace
 
 std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], Language &language)
@@ -208,6 +222,8 @@ std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], La
     }
     if (const auto *request = std::get_if<figureexport::FigureExport>(&task))
         return runWriting(request->file, speaker, [&] { return figureexport::FigureFile::write(*request); });
+    if (const auto *request = std::get_if<WriteTones>(&task))
+        return runWriting(request->file, speaker, [&] { return writeTones(*request); });
     if (const auto *request = std::get_if<WriteSheet>(&task))
         return runWriting(request->file, speaker,
                           [&] { return writeSheet(*request); });
