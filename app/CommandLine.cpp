@@ -10,6 +10,7 @@
 #include "PairList.h"
 #include "Phase.h"
 #include "SheetHeading.h"
+#include "ToneFile.h"
 #include "WaveFile.h"
 
 #include <QCommandLineParser>
@@ -186,12 +187,6 @@ Refuse phaseRefused(const QCommandLineParser &parser, const Options &options, co
                       Phase::highestDegrees, language);
 }
 
-// Whether the file is a sound, by its ending.
-bool isSound(const QString &file)
-{
-    return file.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
-}
-
 // The frequencies -x and -y give, or what is wrong with them.
 std::variant<figure::FrequencyPair, Refuse> frequenciesOf(const QCommandLineParser &parser, const Options &options,
                                                           const QStringList &arguments, const Language &language)
@@ -247,7 +242,7 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
         return Refuse{language.text(noFileName)};
     if (std::optional<Refuse> refused = pathRefused(request.file, language))
         return *refused;
-    const bool sound = isSound(request.file);
+    const bool sound = figureexport::ToneFile::isSound(request.file);
     if (!sound && !figureexport::formatOfFile(request.file))
         return Refuse{language.text(unknownFileType).arg(request.file)};
     // Each option with the kind of file it belongs to, said before any value is read.

@@ -8,8 +8,7 @@
 #include "RuntimeFolder.h"
 #include "SheetFile.h"
 #include "StartupRoom.h"
-#include "WaveFile.h"
-#include "WholeFile.h"
+#include "ToneFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -184,18 +183,6 @@ figureexport::ExportResult writeSheet(const WriteSheet &request)
     return sheet::SheetFile::write(sheet, request.file, sheet::SheetFile::portrait(request.paper));
 }
 
-// The tones made into a WAV file in memory, then written whole; libsndfile's reason
-// where it could not make them.
-figureexport::ExportResult writeTones(const WriteTones &request)
-{
-    const sound::WaveFile::Encoded wave = sound::WaveFile::encode(request.tones, request.seconds);
-    if (!wave.failure.empty())
-        return figureexport::ExportFailure{.kind = figureexport::ExportFailure::Kind::NotWritten,
-                                           .file = request.file,
-                                           .systemReason = QString::fromStdString(wave.failure)};
-    return figureexport::WholeFile::write(request.file, QByteArray(wave.bytes.data(), qsizetype(wave.bytes.size())));
-}
-
 } // namespace
 
 std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], Language &language)
@@ -223,7 +210,8 @@ std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], La
     if (const auto *request = std::get_if<figureexport::FigureExport>(&task))
         return runWriting(request->file, speaker, [&] { return figureexport::FigureFile::write(*request); });
     if (const auto *request = std::get_if<WriteTones>(&task))
-        return runWriting(request->file, speaker, [&] { return writeTones(*request); });
+        return runWriting(request->file, speaker,
+                          [&] { return figureexport::ToneFile::write(request->file, request->tones, request->seconds); });
     if (const auto *request = std::get_if<WriteSheet>(&task))
         return runWriting(request->file, speaker,
                           [&] { return writeSheet(*request); });
