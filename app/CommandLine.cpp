@@ -10,6 +10,8 @@
 #include "PairList.h"
 #include "Phase.h"
 #include "SheetHeading.h"
+#include "ToneFile.h"
+#include "WaveFile.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -47,6 +49,15 @@ struct Options {
                 language.text(phaseOption).arg(Phase::lowestDegrees).arg(Phase::highestDegrees).arg(Phase::windowDegrees),
                 language.text(degreesValue), QString::number(Phase::windowDegrees))
         , dots(QStringLiteral("dots"), language.text(dotsOption).arg(figure::Lissajous::dotCount))
+        , base(QStringLiteral("base"),
+               language.text(baseOption).arg(sound::Tones::lowestBase).arg(sound::Tones::highestBase).arg(sound::Tones::usualBase),
+               language.text(hertzValue), QString::number(sound::Tones::usualBase))
+        , seconds(QStringLiteral("seconds"),
+                  language.text(secondsOption)
+                      .arg(sound::WaveFile::shortestSeconds)
+                      .arg(sound::WaveFile::longestSeconds)
+                      .arg(sound::WaveFile::usualSeconds),
+                  language.text(secondsValue), QString::number(sound::WaveFile::usualSeconds))
         , sheet(QStringLiteral("sheet"), language.text(sheetOption), language.text(fileValue))
         , pairs(QStringLiteral("pairs"), language.text(pairsOption).arg(sheet::Worksheet::fewestFigures).arg(sheet::Worksheet::mostFigures),
                 language.text(listValue))
@@ -65,8 +76,8 @@ struct Options {
     void addTo(QCommandLineParser &parser) const
     {
         parser.setApplicationDescription(about);
-        parser.addOptions({help, version, exportTo, x, y, size, phase, dots, sheet, pairs, random, seed, title, answers,
-                           paper});
+        parser.addOptions({help, version, exportTo, x, y, size, phase, dots, base, seconds, sheet, pairs, random, seed,
+                           title, answers, paper});
     }
 
     QCommandLineOption help;
@@ -77,6 +88,8 @@ struct Options {
     QCommandLineOption size;
     QCommandLineOption phase;
     QCommandLineOption dots;
+    QCommandLineOption base;
+    QCommandLineOption seconds;
     QCommandLineOption sheet;
     QCommandLineOption pairs;
     QCommandLineOption random;
@@ -174,18 +187,12 @@ Refuse phaseRefused(const QCommandLineParser &parser, const Options &options, co
                       Phase::highestDegrees, language);
 }
 
-// The export the options ask for, or what is wrong with them.
-Task exportTask(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
-               const Language &language)
+// The frequencies -x and -y give, or what is wrong with them.
+std::variant<figure::FrequencyPair, Refuse> frequenciesOf(const QCommandLineParser &parser, const Options &options,
+                                                          const QStringList &arguments, const Language &language)
 {
-    figureexport::FigureExport request{.file = parser.value(options.exportTo), .withDots = parser.isSet(options.dots)};
-    if (request.file.isEmpty())
-        return Refuse{language.text(noFileName)};
-    if (std::optional<Refuse> refused = pathRefused(request.file, language))
-        return *refused;
-    if (!figureexport::formatOfFile(request.file))
-        return Refuse{language.text(unknownFileType).arg(request.file)};
-    for (const auto &[option, frequency] : {std::pair{&options.x, &request.frequencies.a}, {&options.y, &request.frequencies.b}}) {
+    figure::FrequencyPair frequencies;
+    for (const auto &[option, frequency] : {std::pair{&options.x, &frequencies.a}, {&options.y, &frequencies.b}}) {
         const QString text = parser.value(*option);
         if (text.isEmpty())
             return Refuse{language.text(missingFrequency)
@@ -196,6 +203,61 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
             return outOfRange(spelledAs(arguments, *option), text, Frequencies::lowest, Frequencies::highest, language);
         *frequency = *value;
     }
+    return frequencies;
+}
+
+// The sound the options ask for, with frequencies, or what is wrong with them.
+Task tonesTask(const QString &file, figure::FrequencyPair frequencies, const QCommandLineParser &parser,
+               const Options &options, const QStringList &arguments, const Language &language)
+{
+    WriteTones request{.file = file, .tones = {.frequencies = frequencies}, .seconds = sound::WaveFile::usualSeconds};
+    const QString baseText = parser.value(options.base);
+    const std::optional<int> base = wholeNumber(baseText, sound::Tones::lowestBase, sound::Tones::highestBase);
+    if (!base)
+        return outOfRange(spelledAs(arguments, options.base), baseText, sound::Tones::lowestBase,
+                          sound::Tones::highestBase, language);
+    request.tones.baseHertz = *base;
+    const QString secondsText = parser.value(options.seconds);
+    bool isNumber = false;
+    const double seconds = secondsText.toDouble(&isNumber);
+    if (!isNumber || !sound::WaveFile::containsSeconds(seconds))
+        return Refuse{language.text(notANumberInRange)
+                          .arg(spelledAs(arguments, options.seconds), secondsText,
+                               QString::number(sound::WaveFile::shortestSeconds),
+                               QString::number(sound::WaveFile::longestSeconds))};
+    request.seconds = seconds;
+    const std::optional<int> phase = phaseOf(parser, options);
+    if (!phase)
+        return phaseRefused(parser, options, arguments, language);
+    request.tones.phaseDegrees = *phase;
+    return request;
+}
+
+// The export the options ask for, a picture or a sound, or what is wrong with them.
+Task exportTask(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
+               const Language &language)
+{
+    figureexport::FigureExport request{.file = parser.value(options.exportTo), .withDots = parser.isSet(options.dots)};
+    if (request.file.isEmpty())
+        return Refuse{language.text(noFileName)};
+    if (std::optional<Refuse> refused = pathRefused(request.file, language))
+        return *refused;
+    const bool sound = figureexport::ToneFile::isSound(request.file);
+    if (!sound && !figureexport::formatOfFile(request.file))
+        return Refuse{language.text(unknownFileType).arg(request.file)};
+    // Each option with the kind of file it belongs to, said before any value is read.
+    for (const QCommandLineOption *option : {&options.size, &options.dots})
+        if (sound && parser.isSet(*option))
+            return Refuse{language.text(onlyWithPicture).arg(spelledAs(arguments, *option))};
+    for (const QCommandLineOption *option : {&options.base, &options.seconds})
+        if (!sound && parser.isSet(*option))
+            return Refuse{language.text(onlyWithSound).arg(spelledAs(arguments, *option))};
+    const std::variant<figure::FrequencyPair, Refuse> frequencies = frequenciesOf(parser, options, arguments, language);
+    if (const auto *refused = std::get_if<Refuse>(&frequencies))
+        return *refused;
+    request.frequencies = std::get<figure::FrequencyPair>(frequencies);
+    if (sound)
+        return tonesTask(request.file, request.frequencies, parser, options, arguments, language);
     const QString sizeText = parser.value(options.size);
     const std::optional<int> size = wholeNumber(sizeText, ExportLimits::smallestSide, ExportLimits::largestSide);
     if (!size)
@@ -319,7 +381,8 @@ Task parse(const QList<QByteArray> &bytes, const Language &language)
         return std::nullopt;
     };
     const std::optional<Refuse> misplaced =
-        !exporting ? refuseAny({&options.x, &options.y, &options.size, &options.dots}, onlyWithExport)
+        !exporting ? refuseAny({&options.x, &options.y, &options.size, &options.dots, &options.base, &options.seconds},
+                               onlyWithExport)
         : std::nullopt;
     if (misplaced)
         return *misplaced;

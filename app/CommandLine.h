@@ -2,6 +2,7 @@
 
 #include "FigureExport.h"
 #include "Language.h"
+#include "Tones.h"
 #include "Worksheet.h"
 
 #include <QByteArray>
@@ -30,7 +31,13 @@ struct WriteSheet {
     std::optional<int> randomCount;
     QPageSize::PageSizeId paper = QPageSize::A4;
 };
-using Task = std::variant<OpenWindow, ShowHelp, ShowVersion, figureexport::FigureExport, WriteSheet, Refuse>;
+// A figure's two oscillations as a WAV file of so many seconds.
+struct WriteTones {
+    QString file;
+    sound::Tones tones;
+    double seconds;
+};
+using Task = std::variant<OpenWindow, ShowHelp, ShowVersion, figureexport::FigureExport, WriteTones, WriteSheet, Refuse>;
 
 // What korvana was asked to do, read from its arguments exactly as the system gave
 // them, the program's name first, with what is wrong said in the language. It only

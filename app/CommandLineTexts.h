@@ -16,11 +16,13 @@ inline constexpr char description[] = QT_TRANSLATE_NOOP(
     "CommandLine",
     "Draws Lissajous figures for the physics classroom. Without options it opens its window;\n"
     "with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,\n"
+    "or its two oscillations as stereo sound to a WAV file, left x and right y,\n"
     "and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.");
 inline constexpr char helpOption[] = QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.");
 inline constexpr char versionOption[] = QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.");
 inline constexpr char exportOption[] = QT_TRANSLATE_NOOP(
-    "CommandLine", "Write the figure to FILE, without a window; the type comes from its ending: .png, .svg or .pdf.");
+    "CommandLine",
+    "Write the figure to FILE, without a window; the type comes from its ending: .png, .svg, .pdf or .wav.");
 // The lowest and highest frequency.
 inline constexpr char xOption[] = QT_TRANSLATE_NOOP("CommandLine", "The frequency a of list X, %1 to %2.");
 inline constexpr char yOption[] = QT_TRANSLATE_NOOP("CommandLine", "The frequency b of list Y, %1 to %2.");
@@ -32,6 +34,11 @@ inline constexpr char phaseOption[] = QT_TRANSLATE_NOOP(
     "CommandLine", "The phase difference in degrees, %1 to %2 (default %3): x = sin(a t + phase), y = sin(b t).");
 // The number of dots.
 inline constexpr char dotsOption[] = QT_TRANSLATE_NOOP("CommandLine", "Lay the program's %1 dots over the line.");
+// A sound: the lowest, highest and usual base tone; the shortest, longest and usual length.
+inline constexpr char baseOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "A sound's base tone f0 in hertz, %1 to %2 (default %3): x sounds at a f0, y at b f0.");
+inline constexpr char secondsOption[] =
+    QT_TRANSLATE_NOOP("CommandLine", "A sound's length in seconds, %1 to %2 (default %3).");
 // A worksheet: the most figures; the largest seed; the default title.
 inline constexpr char sheetOption[] = QT_TRANSLATE_NOOP(
     "CommandLine", "Write a worksheet to FILE, a PDF, without a window: figures numbered for a quiz, without their answers.");
@@ -55,6 +62,8 @@ inline constexpr char countValue[] = QT_TRANSLATE_NOOP("CommandLine", "N");
 inline constexpr char seedValue[] = QT_TRANSLATE_NOOP("CommandLine", "S");
 inline constexpr char textValue[] = QT_TRANSLATE_NOOP("CommandLine", "TEXT");
 inline constexpr char paperValue[] = QT_TRANSLATE_NOOP("CommandLine", "PAPER");
+inline constexpr char hertzValue[] = QT_TRANSLATE_NOOP("CommandLine", "HZ");
+inline constexpr char secondsValue[] = QT_TRANSLATE_NOOP("CommandLine", "SECONDS");
 
 // What is wrong with a command line, in one line.
 inline constexpr char notUtf8[] =
@@ -63,6 +72,8 @@ inline constexpr char unexpectedArgument[] = QT_TRANSLATE_NOOP("CommandLine", "u
 inline constexpr char onlyWithExport[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --export");
 inline constexpr char onlyWithRandom[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --random");
 inline constexpr char onlyWithSheet[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --sheet");
+inline constexpr char onlyWithSound[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with a sound, a .wav file");
+inline constexpr char onlyWithPicture[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with a picture, not a sound");
 inline constexpr char onlyWithExportOrSheet[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --export or --sheet");
 inline constexpr char exportOrSheet[] = QT_TRANSLATE_NOOP("CommandLine", "--export and --sheet do not go together");
 inline constexpr char sheetNotPdf[] =
@@ -83,12 +94,13 @@ inline constexpr char pathTooLong[] =
 inline constexpr char unknownPaper[] = QT_TRANSLATE_NOOP("CommandLine", "--paper '%1' is neither a4 nor letter");
 inline constexpr char noFileName[] = QT_TRANSLATE_NOOP("CommandLine", "--export needs a file name");
 inline constexpr char unknownFileType[] =
-    QT_TRANSLATE_NOOP("CommandLine", "cannot tell the file type of '%1': use .png, .svg or .pdf");
+    QT_TRANSLATE_NOOP("CommandLine", "cannot tell the file type of '%1': use .png, .svg, .pdf or .wav");
 // The option, the lowest and the highest frequency.
 inline constexpr char missingFrequency[] =
     QT_TRANSLATE_NOOP("CommandLine", "--export needs -%1, a frequency from %2 to %3");
 // The option, its value, the lowest and the highest.
 inline constexpr char notInRange[] = QT_TRANSLATE_NOOP("CommandLine", "%1 '%2' is not a whole number from %3 to %4");
+inline constexpr char notANumberInRange[] = QT_TRANSLATE_NOOP("CommandLine", "%1 '%2' is not a number from %3 to %4");
 
 // The problem, then the program's name.
 inline constexpr char seeHelp[] = QT_TRANSLATE_NOOP("CommandLine", "%1 (see %2 --help)");

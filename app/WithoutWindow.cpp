@@ -8,6 +8,7 @@
 #include "RuntimeFolder.h"
 #include "SheetFile.h"
 #include "StartupRoom.h"
+#include "ToneFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -208,6 +209,9 @@ std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], La
     }
     if (const auto *request = std::get_if<figureexport::FigureExport>(&task))
         return runWriting(request->file, speaker, [&] { return figureexport::FigureFile::write(*request); });
+    if (const auto *request = std::get_if<WriteTones>(&task))
+        return runWriting(request->file, speaker,
+                          [&] { return figureexport::ToneFile::write(request->file, request->tones, request->seconds); });
     if (const auto *request = std::get_if<WriteSheet>(&task))
         return runWriting(request->file, speaker,
                           [&] { return writeSheet(*request); });

@@ -5,6 +5,7 @@
 #include "FigureFile.h"
 #include "FigurePainter.h"
 #include "PrintedPage.h"
+#include "ToneFile.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -133,6 +134,11 @@ void ExportActions::saveFigure(QWidget *parent, const picture::FigurePainter &fi
 
 void ExportActions::saveFigureAs(QWidget *parent, const FigureExport &request)
 {
+    if (ToneFile::isSound(request.file)) {
+        const sound::Tones tones{.frequencies = request.frequencies, .phaseDegrees = request.phaseDegrees};
+        report(parent, ToneFile::write(request.file, tones, ToneFile::viewSeconds), saveTitle, notSaved);
+        return;
+    }
     report(parent, FigureFile::write(request), saveTitle, notSaved);
 }
 

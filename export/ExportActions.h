@@ -30,7 +30,8 @@ public:
     static void savePictureAs(QWidget *parent, const QImage &picture, const QString &path);
 
     // The close-up's picture: the figure with its caption, as an image (and as SVG
-    // for receivers that take it), as a PNG, SVG or PDF file, or on paper.
+    // for receivers that take it), as a PNG, SVG or PDF file, or on paper; and its
+    // two oscillations as ten seconds of sound in a WAV file.
     static void copyFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots);
     static void saveFigure(QWidget *parent, const picture::FigurePainter &figure, bool withDots);
     // Writes the figure as asked; if it cannot, says so.

@@ -10,7 +10,8 @@ inline const QString copyText = QStringLiteral("Копирай картинат�
 inline const QString saveText = QStringLiteral("Запази картината като…");
 inline const QString printText = QStringLiteral("Отпечатай…");
 inline const QString saveTitle = QStringLiteral("Запазване на картината");
-inline const QString fileTypes = QStringLiteral("Изображение PNG (*.png);;Векторна графика SVG (*.svg);;Документ PDF (*.pdf)");
+inline const QString fileTypes =
+    QStringLiteral("Изображение PNG (*.png);;Векторна графика SVG (*.svg);;Документ PDF (*.pdf);;Звук (*.wav)");
 inline const QString pngOnly = QStringLiteral("Изображение PNG (*.png)");
 inline const QString sizeTitle = QStringLiteral("Размер на изображението");
 inline const QString sizeLabel = QStringLiteral("Страна на квадратното изображение в пиксели:");

@@ -3,9 +3,10 @@
 
 # To build and run the program (Qt Widgets, with Qt SVG and print support for taking
 # figures out), with Qt's own texts in Bulgarian and Qt's translation tools for the
-# command line's own (CMake's LinguistTools and lrelease).
+# command line's own (CMake's LinguistTools and lrelease), and libsndfile for the
+# tones' WAV files (found through pkg-config).
 build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2 qt6-translations-l10n
-    qt6-tools-dev qt6-l10n-tools)
+    qt6-tools-dev qt6-l10n-tools pkgconf libsndfile1-dev)
 
 # To run its tests: a virtual X server and a pretend user (xvfb, xdotool), screenshots
 # (imagemagick), strace, a screen reader's view (AT-SPI on a D-Bus session bus), a real

@@ -33,6 +33,14 @@ QString described(const commandline::Task &task)
             .arg(sheet->sheet.title, sheet->sheet.withKey ? QStringLiteral(" key") : QString(),
                  sheet->paper == QPageSize::Letter ? QStringLiteral("letter") : QStringLiteral("a4"));
     }
+    if (const auto *tones = std::get_if<commandline::WriteTones>(&task))
+        return QStringLiteral("tones %1 a=%2 b=%3 phase=%4 base=%5 seconds=%6")
+            .arg(tones->file)
+            .arg(tones->tones.frequencies.a)
+            .arg(tones->tones.frequencies.b)
+            .arg(tones->tones.phaseDegrees)
+            .arg(tones->tones.baseHertz)
+            .arg(tones->seconds);
     const auto &request = std::get<figureexport::FigureExport>(task);
     return QStringLiteral("export %1 a=%2 b=%3 size=%4 phase=%5%6")
         .arg(request.file)
@@ -117,7 +125,21 @@ void tst_CommandLine::readsTheTask_data()
     row("size too large", {"--export", "f.png", "-x", "2", "-y", "3", "--size", "8193"},
         "refused: --size '8193' is not a whole number from 16 to 8192");
     row("unknown ending", {"--export", "f.gif", "-x", "2", "-y", "3"},
-        "refused: cannot tell the file type of 'f.gif': use .png, .svg or .pdf");
+        "refused: cannot tell the file type of 'f.gif': use .png, .svg, .pdf or .wav");
+    row("a sound, as it comes", {"--export", "t.WAV", "-x", "2", "-y", "3"},
+        "tones t.WAV a=2 b=3 phase=90 base=220 seconds=5");
+    row("a sound, every option at its ends", {"--export", "t.wav", "-x", "19", "-y", "1", "--phase", "0", "--base=1000",
+                                              "--seconds", "0.1"},
+        "tones t.wav a=19 b=1 phase=0 base=1000 seconds=0.1");
+    row("a sound's size", {"--export", "t.wav", "-x", "2", "-y", "3", "--size", "100"},
+        "refused: --size goes with a picture, not a sound");
+    row("a picture's length", {"--export", "f.png", "-x", "2", "-y", "3", "--seconds", "2"},
+        "refused: --seconds goes with a sound, a .wav file");
+    row("a base tone below hearing", {"--export", "t.wav", "-x", "2", "-y", "3", "--base", "19"},
+        "refused: --base '19' is not a whole number from 20 to 1000");
+    row("a sound of ten minutes and a second", {"--export", "t.wav", "-x", "2", "-y", "3", "--seconds", "601"},
+        "refused: --seconds '601' is not a number from 0.1 to 600");
+    row("a base tone without --export", {"--base", "440"}, "refused: --base goes with --export");
     row("empty file name", {"--export", "", "-x", "2", "-y", "3"}, "refused: --export needs a file name");
     row("a value without --export", {"--dots"}, "refused: --dots goes with --export");
     row("a stray word", {"figure.png"}, "refused: unexpected argument 'figure.png'");

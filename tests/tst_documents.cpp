@@ -4,6 +4,8 @@
 #include "Frequencies.h"
 #include "Lissajous.h"
 #include "Phase.h"
+#include "Tones.h"
+#include "WaveFile.h"
 #include "Worksheet.h"
 
 #include <QFile>
@@ -74,6 +76,9 @@ void tst_Documents::sayTheProgramsNumbers_data()
     const Numbers phases{Phase::lowestDegrees, Phase::highestDegrees, qint64(Phase::windowDegrees)};
     const Numbers seeds{std::numeric_limits<std::uint32_t>::min(), std::numeric_limits<std::uint32_t>::max()};
     const Numbers dots{figure::Lissajous::dotCount};
+    const Numbers bases{sound::Tones::lowestBase, sound::Tones::highestBase, sound::Tones::usualBase};
+    // The shortest sound, a tenth of a second, stands in the patterns themselves.
+    const Numbers lengths{qint64(sound::WaveFile::longestSeconds), qint64(sound::WaveFile::usualSeconds)};
     const auto row = [](const char *document, const char *name, const char *pattern, const Numbers &numbers) {
         QTest::addRow("%s: %s", document, name)
             << QString::fromUtf8(document) << QString::fromUtf8(pattern) << numbers;
@@ -86,6 +91,8 @@ void tst_Documents::sayTheProgramsNumbers_data()
     row("man", "--size", R"(The picture's side, (\d+) to (\d+) pixels; (\d+) unless given\.)", sides);
     row("man", "--phase", R"(degrees from (\d+) to (\d+); (\d+) unless given\.)", phases);
     row("man", "--dots", R"(Lay the program's (\d+) dots)", dots);
+    row("man", "--base", R"(hertz from (\d+) to (\d+); (\d+) unless given\.)", bases);
+    row("man", "--seconds", R"(seconds, from 0\.1 to (\d+); (\d+) unless given\.)", lengths);
     row("man", "--pairs", R"(19:18; (\d+) to (\d+) of them, each frequency from (\d+) to (\d+)\.)",
         figures + frequencies);
     row("man", "--random", R"(N different figures \((\d+) to (\d+)\))", figures);
@@ -99,6 +106,8 @@ void tst_Documents::sayTheProgramsNumbers_data()
     row("help", "--size", R"(side in pixels, (\d+) to (\d+) \(default (\d+)\))", sides);
     row("help", "--phase", R"(in degrees, (\d+) to (\d+) \(default (\d+)\))", phases);
     row("help", "--dots", R"(Lay the program's (\d+) dots)", dots);
+    row("help", "--base", R"(in hertz, (\d+) to (\d+) \(default (\d+)\))", bases);
+    row("help", "--seconds", R"(in seconds, 0\.1 to (\d+) \(default (\d+)\))", lengths);
     row("help", "--pairs", R"(19:18, (\d+) to (\d+) of them)", figures);
     row("help", "--random", R"(drawn at random, (\d+) to (\d+)\.)", figures);
     row("help", "--seed", R"(The seed of the draw, (\d+) to (\d+):)", seeds);

@@ -413,7 +413,7 @@ void tst_ExportActions::aFailedWriteKeepsTheOldFileAndSaysWhy_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("printed");
-    for (const char *file : {"figure.png", "figure.svg", "figure.pdf"})
+    for (const char *file : {"figure.png", "figure.svg", "figure.pdf", "figure.wav"})
         QTest::addRow("save %s", file) << file << false;
     QTest::newRow("print to a PDF file") << "printed.pdf" << true;
 }

@@ -12,10 +12,6 @@
         <translation>Показва версията и излиза.</translation>
     </message>
     <message>
-        <source>Write the figure to FILE, without a window; the type comes from its ending: .png, .svg or .pdf.</source>
-        <translation>Записва фигурата във ФАЙЛ, без прозорец; видът се определя от окончанието: .png, .svg или .pdf.</translation>
-    </message>
-    <message>
         <source>The frequency a of list X, %1 to %2.</source>
         <translation>Честотата a от списък X, от %1 до %2.</translation>
     </message>
@@ -64,10 +60,6 @@
         <translation>--export изисква име на файл</translation>
     </message>
     <message>
-        <source>cannot tell the file type of &apos;%1&apos;: use .png, .svg or .pdf</source>
-        <translation>видът на файла „%1“ не може да се определи: използвайте .png, .svg или .pdf</translation>
-    </message>
-    <message>
         <source>--export needs -%1, a frequency from %2 to %3</source>
         <translation>--export изисква -%1, честота от %2 до %3</translation>
     </message>
@@ -98,14 +90,6 @@
     <message>
         <source>cannot write %1: %2</source>
         <translation>файлът %1 не може да бъде записан: %2</translation>
-    </message>
-    <message>
-        <source>Draws Lissajous figures for the physics classroom. Without options it opens its window;
-with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,
-and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.</source>
-        <translation>Чертае фигури на Лисажу за часовете по физика. Без опции отваря своя прозорец;
-с --export записва фигурата за две честоти във файл PNG, SVG или PDF,
-а с --sheet — работен лист с фигури за тест, при желание и с ключ с отговорите, във файл PDF.</translation>
     </message>
     <message>
         <source>Write a worksheet to FILE, a PDF, without a window: figures numbered for a quiz, without their answers.</source>
@@ -202,6 +186,52 @@ and with --sheet a worksheet of figures for a quiz, with its key if asked, to a 
     <message>
         <source>the file name is %1 bytes long: the system takes at most %2</source>
         <translation>името на файла е дълго %1 байта, а системата приема най-много %2</translation>
+    </message>
+    <message>
+        <source>Draws Lissajous figures for the physics classroom. Without options it opens its window;
+with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,
+or its two oscillations as stereo sound to a WAV file, left x and right y,
+and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.</source>
+        <translation>Чертае фигури на Лисажу за часовете по физика. Без опции отваря своя прозорец;
+с --export записва фигурата за две честоти във файл PNG, SVG или PDF
+или двете ѝ трептения като стереозвук във файл WAV, x вляво и y вдясно,
+а с --sheet — работен лист с фигури за тест, при желание и с ключ с отговорите, във файл PDF.</translation>
+    </message>
+    <message>
+        <source>Write the figure to FILE, without a window; the type comes from its ending: .png, .svg, .pdf or .wav.</source>
+        <translation>Записва фигурата във ФАЙЛ, без прозорец; видът се определя от окончанието: .png, .svg, .pdf или .wav.</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s base tone f0 in hertz, %1 to %2 (default %3): x sounds at a f0, y at b f0.</source>
+        <translation>Основният тон f0 на звука в херци, от %1 до %2 (по подразбиране %3): x звучи с a·f0, y с b·f0.</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s length in seconds, %1 to %2 (default %3).</source>
+        <translation>Дължината на звука в секунди, от %1 до %2 (по подразбиране %3).</translation>
+    </message>
+    <message>
+        <source>HZ</source>
+        <translation>ХЦ</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>СЕКУНДИ</translation>
+    </message>
+    <message>
+        <source>%1 goes with a sound, a .wav file</source>
+        <translation>%1 се използва само със звук, файл .wav</translation>
+    </message>
+    <message>
+        <source>%1 goes with a picture, not a sound</source>
+        <translation>%1 се използва само с картина, не със звук</translation>
+    </message>
+    <message>
+        <source>cannot tell the file type of &apos;%1&apos;: use .png, .svg, .pdf or .wav</source>
+        <translation>видът на файла „%1“ не може да се определи: използвайте .png, .svg, .pdf или .wav</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is not a number from %3 to %4</source>
+        <translation>%1 „%2“ не е число от %3 до %4</translation>
     </message>
 </context>
 <context>
