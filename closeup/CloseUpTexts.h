@@ -38,6 +38,23 @@ inline const QString oscillationsHint =
 inline const QString xWaveLabel = QStringLiteral("x(t)\nt ↓");
 inline const QString yWaveLabel = QStringLiteral("y(t)   t →");
 
+// The figure as sound: x(t) on the left, y(t) on the right, at multiples of a base tone.
+inline const QString soundName = QStringLiteral("Звук");
+inline const QString soundText = QStringLiteral("Зву&к");
+inline const QString soundKeys = QStringLiteral("F9 пуска и спира звука: левият канал е x(t), десният — y(t); "
+                                                "осцилоскоп в режим XY чертае с тях фигурата.");
+inline const QString baseLabel = QStringLiteral("Основен т&он:");
+inline const QString baseName = QStringLiteral("Основен тон");
+inline const QString hertzSuffix = QStringLiteral(" Hz");
+inline const QString outputLabel = QStringLiteral("&Изход:");
+inline const QString outputName = QStringLiteral("Изход за звук");
+// The first output in the list: whichever the system plays on, %1 now.
+inline const QString usualOutput = QStringLiteral("По подразбиране (%1)");
+// What the two tones are in hertz, as a laboratory generator shows them, and the drift
+// as the mismatch it stands for: the figure turns once in 1/Δf seconds.
+inline const QString soundLine = QStringLiteral("Звук: x %1 Hz, y %2 Hz");
+inline const QString mismatchLine = QStringLiteral("; Δf = %1 Hz: един оборот за 1/Δf = %2 с");
+
 // Why the dots box is off at another phase.
 inline const QString dotsOnlyAtWindowPhase =
     QStringLiteral("Точките на програмата лежат само на фигурата от главния прозорец, при φ = %1°.");

@@ -12,6 +12,7 @@
 #include "Lissajous.h"
 #include "Offer.h"
 #include "PictureTexts.h"
+#include "SoundControls.h"
 #include "TouchPoints.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -50,6 +52,8 @@ constexpr auto digits = "0123456789";
 constexpr int measuringPixels = 200;
 // A tick box's square is this share of its text's line.
 constexpr double indicatorShare = 0.8;
+// The drift's mismatch in hertz to three figures: 0,1 Hz or 0,333 Hz.
+constexpr int mismatchDigits = 3;
 
 } // namespace
 
@@ -68,6 +72,7 @@ CloseUpView::CloseUpView(QWidget *parent)
     , m_run(new Drift(*m_state, this))
     , m_announcer(new forms::Announcer(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
+    , m_sound(new SoundControls(*m_state, *m_announcer, this))
 {
     setWindowTitle(viewTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -86,6 +91,10 @@ CloseUpView::CloseUpView(QWidget *parent)
         value->installEventFilter(this);
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
     connect(m_state, &ViewState::figureChanged, this, &CloseUpView::followFigure);
+    // The sound's line in the caption comes and goes with it, and names the drift.
+    connect(m_sound, &SoundControls::soundingChanged, this, &CloseUpView::showCaption);
+    connect(m_state, &ViewState::driftingChanged, this, &CloseUpView::showCaption);
+    connect(m_state, &ViewState::turnSecondsChanged, this, &CloseUpView::showCaption);
 
     resize(openingSize);
     followFigure(ViewState::Mover::Window);
@@ -126,6 +135,7 @@ void CloseUpView::layOut()
     layout->addWidget(m_reading);
     layout->addLayout(centredRow({m_controls, m_drifting, m_turnLabel, m_turnSeconds}));
     layout->addLayout(centredRow({m_oscillations, m_showDots}));
+    layout->addLayout(centredRow({m_sound}));
 }
 
 void CloseUpView::setUpMotion()
@@ -171,14 +181,41 @@ void CloseUpView::followFigure(ViewState::Mover mover)
     }
     const figure::FrequencyPair frequencies = m_state->frequencies();
     const figure::TouchPoints touches(frequencies.a, frequencies.b, m_state->phaseDegrees());
-    m_counts->setText(picture::frequenciesLine(frequencies, m_state->phaseDegrees()) + QLatin1Char('\n')
-                      + picture::touchesLine(touches));
+    showCaption();
     m_reading->setText(picture::readingLine(touches));
     // At each step of the drift the picture and its caption only, and nothing a screen
     // reader would be told of: that waits until the figure stands. A draw is told of
     // by the window; the keys change the figure, which is said at once.
     if (mover != ViewState::Mover::Drift)
         describe(touches, mover == ViewState::Mover::User);
+}
+
+void CloseUpView::showCaption()
+{
+    if (!m_state->hasFigure())
+        return;
+    const figure::FrequencyPair frequencies = m_state->frequencies();
+    const figure::TouchPoints touches(frequencies.a, frequencies.b, m_state->phaseDegrees());
+    QString caption = picture::frequenciesLine(frequencies, m_state->phaseDegrees()) + QLatin1Char('\n')
+                      + picture::touchesLine(touches);
+    const QString sound = soundCaption();
+    if (!sound.isEmpty())
+        caption += QLatin1Char('\n') + sound;
+    m_counts->setText(caption);
+}
+
+QString CloseUpView::soundCaption() const
+{
+    const std::optional<sound::Tones> tones = m_sound->sounding();
+    if (!tones)
+        return {};
+    const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
+    QString line = soundLine.arg(bulgarian.toString(tones->leftHertz()), bulgarian.toString(tones->rightHertz()));
+    // One turn of the phase in T seconds is a mismatch of 1/T hertz.
+    if (m_state->drifting())
+        line += mismatchLine.arg(bulgarian.toString(1.0 / m_state->turnSeconds(), 'g', mismatchDigits),
+                                 bulgarian.toString(m_state->turnSeconds()));
+    return line;
 }
 
 void CloseUpView::followDrift(bool on)
@@ -243,6 +280,7 @@ void CloseUpView::offerFigureActions(bool enabled)
     forms::offer(*m_controls, enabled, picture::noFigureExplained);
     forms::offer(*m_drifting, enabled, picture::noFigureExplained, driftKeys);
     forms::offer(*m_oscillations, enabled, picture::noFigureExplained, oscillationsHint);
+    m_sound->offer(enabled, picture::noFigureExplained);
     // The program's dots lie on the window's own figure only.
     const bool dotsOnFigure = enabled && figure::Phase::isWindow(m_state->phaseDegrees());
     forms::offer(*m_showDots, dotsOnFigure,
@@ -336,13 +374,16 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
     large.setPointSizeF(std::clamp(height() / pixelsPerPoint, smallestPoints, largestPoints));
     for (QWidget *text :
          std::initializer_list<QWidget *>{m_counts, m_controls, m_drifting, m_turnLabel, m_turnSeconds,
-                                          m_oscillations, m_showDots})
+                                          m_oscillations, m_showDots, m_sound})
         text->setFont(large);
     // The tick boxes' squares grow with their words, which the style alone leaves small.
     const QString indicator = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
                                   .arg(int(QFontMetricsF(large).height() * indicatorShare));
-    for (QCheckBox *box : {m_drifting, m_oscillations, m_showDots})
+    // A box with a style sheet of its own no longer takes its parent's font: each is told.
+    for (QCheckBox *box : findChildren<QCheckBox *>()) {
         box->setStyleSheet(indicator);
+        box->setFont(large);
+    }
     QFont reading = font();
     reading.setBold(true);
     reading.setPixelSize(measuringPixels);

@@ -25,6 +25,7 @@ namespace closeup {
 class Drift;
 class FigureCanvas;
 class FigureControls;
+class SoundControls;
 
 // A window of its own with the figure drawn last, large: the curve as a line, its
 // touch points and what they tell, for a projector or a closer look. It has its own
@@ -73,6 +74,9 @@ private:
     // What a screen reader finds in the standing figure, and hears at once if aloud.
     void describe(const figure::TouchPoints &touches, bool aloud);
     void offerFigureActions(bool enabled);
+    // The caption's line for the sound while it plays, with the drift as a mismatch.
+    QString soundCaption() const;
+    void showCaption();
 
     ViewState *m_state;
     FigureCanvas *m_canvas;
@@ -90,6 +94,7 @@ private:
     double m_pointTime = 0;
     forms::Announcer *m_announcer;
     QCheckBox *m_showDots;
+    SoundControls *m_sound;
     QRect m_normalGeometry;
 };
 

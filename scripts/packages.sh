@@ -3,10 +3,10 @@
 
 # To build and run the program (Qt Widgets, with Qt SVG and print support for taking
 # figures out), with Qt's own texts in Bulgarian and Qt's translation tools for the
-# command line's own (CMake's LinguistTools and lrelease), and libsndfile for the
-# tones' WAV files (found through pkg-config).
+# command line's own (CMake's LinguistTools and lrelease), libsndfile for the
+# tones' WAV files (found through pkg-config), and Qt Multimedia to play them.
 build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2 qt6-translations-l10n
-    qt6-tools-dev qt6-l10n-tools pkgconf libsndfile1-dev)
+    qt6-tools-dev qt6-l10n-tools pkgconf libsndfile1-dev qt6-multimedia-dev)
 
 # To run its tests: a virtual X server and a pretend user (xvfb, xdotool), screenshots
 # (imagemagick), strace, a screen reader's view (AT-SPI on a D-Bus session bus), a real
@@ -17,8 +17,10 @@ build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2
 # devscripts' hardening-check looks at the installed program),
 # windres for the Windows resources, Poppler's tools to read written PDFs (pages, text,
 # and pictures of their pages), clang with libFuzzer, and Google Benchmark and the X
-# DAMAGE extension's library to build the benchmarks and the drift's frame counter.
+# DAMAGE extension's library to build the benchmarks and the drift's frame counter,
+# and a PulseAudio server of the tests' own with its tools, to hear what is played.
 test_packages=(
+    pulseaudio pulseaudio-utils
     xvfb xauth xdotool imagemagick libx11-dev strace
     dbus dbus-x11 at-spi2-core python3-pyatspi
     orca speech-dispatcher locales

@@ -1,0 +1,194 @@
+#include "TonePlayer.h"
+
+#include "PlayerTexts.h"
+#include "ToneGenerator.h"
+#include "ToneStream.h"
+
+#include <QAudioSink>
+
+#include <algorithm>
+#include <optional>
+
+namespace sound {
+
+namespace {
+
+constexpr int usualRate = 48000;
+constexpr int channels = 2;
+constexpr int fadeMilliseconds = int(ToneGenerator::fadeSeconds * 1000);
+constexpr qint64 microsecondsPerMillisecond = 1000;
+// How often the outputs and the stream are looked at while it plays, and how many
+// looks in a row with nothing taken mean the output has stopped taking the sound: a
+// window busy for a moment delays a look, but not two.
+constexpr int watchMilliseconds = 250;
+constexpr int idleWatchesToFail = 2;
+
+QList<QByteArray> idsOf(const QList<QAudioDevice> &outputs)
+{
+    QList<QByteArray> ids;
+    for (const QAudioDevice &output : outputs)
+        ids.append(output.id());
+    return ids;
+}
+
+// 16-bit stereo at 48 kHz, or else at the output's own rate.
+std::optional<QAudioFormat> playableFormat(const QAudioDevice &output)
+{
+    QAudioFormat format;
+    format.setChannelCount(channels);
+    format.setChannelConfig(QAudioFormat::ChannelConfigStereo);
+    format.setSampleFormat(QAudioFormat::Int16);
+    for (const int rate : {usualRate, output.preferredFormat().sampleRate()}) {
+        format.setSampleRate(rate);
+        if (rate > 0 && output.isFormatSupported(format))
+            return format;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TonePlayer::TonePlayer(QObject *parent)
+    : QObject(parent)
+{
+    m_release.setSingleShot(true);
+    // The fade, and what waited before it in the buffer.
+    m_release.setInterval(bufferMilliseconds + 2 * fadeMilliseconds);
+    connect(&m_release, &QTimer::timeout, this, [this] {
+        release();
+        emit silent();
+    });
+    connect(&m_devices, &QMediaDevices::audioOutputsChanged, this, &TonePlayer::followOutputs);
+    m_watch.setInterval(watchMilliseconds);
+    connect(&m_watch, &QTimer::timeout, this, &TonePlayer::watch);
+}
+
+TonePlayer::~TonePlayer()
+{
+    release();
+}
+
+QList<QAudioDevice> TonePlayer::outputs() const
+{
+    QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+    const QAudioDevice usual = QMediaDevices::defaultAudioOutput();
+    const auto at = std::find(outputs.begin(), outputs.end(), usual);
+    if (at != outputs.end())
+        std::rotate(outputs.begin(), at, at + 1);
+    return outputs;
+}
+
+QAudioDevice TonePlayer::chosenOutput() const
+{
+    if (m_outputId.isEmpty())
+        return QMediaDevices::defaultAudioOutput();
+    for (const QAudioDevice &output : QMediaDevices::audioOutputs())
+        if (output.id() == m_outputId)
+            return output;
+    return {};
+}
+
+void TonePlayer::play(const Tones &tones, const QByteArray &outputId)
+{
+    m_tones = tones;
+    m_outputId = outputId;
+    m_playing = true;
+    start();
+}
+
+void TonePlayer::start()
+{
+    release();
+    m_output = chosenOutput();
+    if (m_output.isNull())
+        return fail(noOutput);
+    const std::optional<QAudioFormat> format = playableFormat(m_output);
+    if (!format)
+        return fail(formatRefused.arg(m_output.description()));
+    m_sink = new QAudioSink(m_output, *format, this);
+    m_sink->setBufferSize(format->bytesForDuration(bufferMilliseconds * microsecondsPerMillisecond));
+    connect(m_sink, &QAudioSink::stateChanged, this, &TonePlayer::followSink);
+    m_stream = new ToneStream(m_tones, format->sampleRate(), this);
+    m_sink->start(m_stream);
+    m_outputIds = idsOf(outputs());
+    m_framesWatched = 0;
+    m_idleWatches = 0;
+    m_watch.start();
+    followSink();
+}
+
+void TonePlayer::follow(const Tones &tones)
+{
+    m_tones = tones;
+    if (m_playing && m_stream)
+        m_stream->follow(tones);
+}
+
+void TonePlayer::stop()
+{
+    if (!m_playing)
+        return;
+    m_playing = false;
+    if (!m_stream)
+        return;
+    m_stream->fadeOut();
+    m_release.start();
+}
+
+void TonePlayer::release()
+{
+    m_release.stop();
+    m_watch.stop();
+    if (m_sink) {
+        m_sink->disconnect(this);
+        m_sink->stop();
+        delete m_sink;
+    }
+    delete m_stream;
+}
+
+void TonePlayer::fail(const QString &reason)
+{
+    release();
+    m_playing = false;
+    emit failed(reason);
+}
+
+void TonePlayer::followSink()
+{
+    if (!m_sink || m_sink->error() == QAudio::NoError)
+        return;
+    const QString name = m_output.description();
+    fail((m_sink->error() == QAudio::OpenError ? outputRefused : outputFailed).arg(name));
+}
+
+void TonePlayer::watch()
+{
+    const QList<QByteArray> ids = idsOf(outputs());
+    if (ids != m_outputIds) {
+        m_outputIds = ids;
+        return followOutputs();
+    }
+    if (!m_playing || !m_stream)
+        return;
+    const qint64 taken = m_stream->framesTaken();
+    m_idleWatches = taken == m_framesWatched ? m_idleWatches + 1 : 0;
+    m_framesWatched = taken;
+    if (m_idleWatches >= idleWatchesToFail)
+        fail(outputFailed.arg(m_output.description()));
+}
+
+void TonePlayer::followOutputs()
+{
+    emit outputsChanged();
+    if (!m_playing)
+        return;
+    const QAudioDevice now = chosenOutput();
+    if (now.isNull())
+        return fail(m_outputId.isEmpty() ? noOutput : outputGone.arg(m_output.description()));
+    // The system's default moved to another output: the sound goes with it.
+    if (now.id() != m_output.id())
+        start();
+}
+
+} // namespace sound
