@@ -18,3 +18,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests built for Windows run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+# pkg-config (libsndfile's sndfile.pc) reads only the cross-built prefixes' .pc files,
+# never the host's, which would hand the link Linux libraries.
+list(TRANSFORM CMAKE_PREFIX_PATH APPEND /lib/pkgconfig OUTPUT_VARIABLE pkg_config_dirs)
+string(REPLACE ";" ":" pkg_config_dirs "${pkg_config_dirs}")
+set(ENV{PKG_CONFIG_LIBDIR} "${pkg_config_dirs}")

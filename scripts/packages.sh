@@ -34,13 +34,15 @@ test_packages=(
 
 # To build for Windows (scripts/windows): the MinGW-w64 cross compilers with POSIX
 # threads and binutils (windres and objdump read the built program back), Debian's Qt
-# sources (dpkg-dev unpacks them), Wine to run the result on a virtual X server, NSIS
+# and libsndfile sources (dpkg-dev unpacks them), Qt Shader Tools' CMake package and qsb
+# (which bake Qt Multimedia's shaders), Wine to run the result on a virtual X server, NSIS
 # for the installer, zip for the folder, Poppler's and librsvg's tools to open
 # exported figures, the Liberation fonts that go into the folder (for pictures made
 # without a screen, and in place of designed fonts that Windows lacks), and Tesseract
 # with its Bulgarian data to read the window's texts back from a screenshot.
 windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils
+    qt6-shadertools-dev qt6-shader-baker
     wine wine64 xvfb xauth xdotool imagemagick
     nsis zip poppler-utils librsvg2-bin fonts-liberation2
     tesseract-ocr tesseract-ocr-bul
