@@ -1,0 +1,106 @@
+#include "CloseUpTexts.h"
+#include "CloseUpView.h"
+#include "SoundServer.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTest>
+
+#include <cmath>
+#include <optional>
+
+// The close-up's sound as a teacher meets it: F9 in the view, the drift heard as the
+// figure moves, recorded from a sound server of the test's own; and the same keys with
+// the server gone.
+class TestSoundControls : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void driftIsHeardAtItsPace();
+    void serverGoneTurnsTheSwitchOff();
+
+private:
+    // The view's control a screen reader knows by that name.
+    template <typename Control>
+    static Control *named(QWidget &view, const QString &name)
+    {
+        for (Control *control : view.findChildren<Control *>())
+            if (control->accessibleName() == name)
+                return control;
+        return nullptr;
+    }
+
+    std::optional<SoundServer> m_server;
+};
+
+void TestSoundControls::initTestCase()
+{
+    m_server.emplace();
+    if (const QString missing = m_server->start(); !missing.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("no sound server to play into: %1").arg(missing)));
+}
+
+// 1 : 1 turning once in 2 s: the phase between the channels grows by 180° a second,
+// as the figure on the screen turns.
+void TestSoundControls::driftIsHeardAtItsPace()
+{
+    closeup::CloseUpView view;
+    view.showFigure({1, 1});
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    auto *sound = named<QCheckBox>(view, QStringLiteral("Звук"));
+    QVERIFY(sound);
+    QCOMPARE(named<QSpinBox>(view, QStringLiteral("Основен тон"))->value(), 220);
+    QVERIFY(named<QWidget>(view, QStringLiteral("Изход за звук")));
+    named<QSpinBox>(view, closeup::turnName)->setValue(2);
+    Recording &recording = m_server->recording();
+    QTest::keyClick(&view, Qt::Key_F9);
+    QVERIFY(sound->isChecked());
+    QTest::keyClick(&view, Qt::Key_Space);
+    QVERIFY(view.state().drifting());
+
+    constexpr qsizetype tenth = Recording::rate / 10;
+    const qsizetype from = recording.frames() + 2 * tenth;
+    constexpr qsizetype apart = Recording::rate / 2;
+    QVERIFY(recording.waitFor(from + apart + tenth));
+    const auto phaseAt = [&](qsizetype frame) {
+        const double hertz = Recording::rate / double(tenth) * 22; // 220 Hz: 22 turns a tenth
+        return std::arg(recording.component(frame, tenth, 0, hertz) / recording.component(frame, tenth, 1, hertz))
+               * 180 / std::numbers::pi;
+    };
+    const double turned = std::remainder(phaseAt(from + apart) - phaseAt(from), 360.0);
+    QCOMPARE_LT(std::abs(turned - 90), 10.0);
+    // As a laboratory generator shows them, and the drift as the mismatch it stands for.
+    const QString caption = named<QLabel>(view, closeup::countsName)->text();
+    QVERIFY2(caption.contains(QStringLiteral("x 220 Hz, y 220 Hz")) && caption.contains(QStringLiteral("Δf = 0,5 Hz")),
+             qPrintable(caption));
+}
+
+// With the sound server gone the view goes on; the switch turns off at once and says
+// why, beside it and to a screen reader.
+void TestSoundControls::serverGoneTurnsTheSwitchOff()
+{
+    m_server.reset();
+    closeup::CloseUpView view;
+    view.showFigure({2, 3});
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    auto *sound = named<QCheckBox>(view, QStringLiteral("Звук"));
+    QElapsedTimer pressed;
+    pressed.start();
+    QTest::keyClick(&view, Qt::Key_F9);
+    QCOMPARE_LT(pressed.elapsed(), 100);
+    QVERIFY(!sound->isChecked());
+    QString said;
+    for (QLabel *label : view.findChildren<QLabel *>())
+        if (label->isVisible() && label->text().startsWith(QStringLiteral("Звукът е спрян: ")))
+            said = label->text();
+    QVERIFY(!said.isEmpty());
+    QVERIFY(named<QWidget>(view, said));
+}
+
+QTEST_MAIN(TestSoundControls)
+#include "tst_soundcontrols.moc"
