@@ -142,7 +142,12 @@ void TonePlayer::release()
     if (m_sink) {
         m_sink->disconnect(this);
         m_sink->stop();
-        delete m_sink;
+        // Qt 6.4 crashes destroying a sink whose sound server has gone: such a sink is
+        // left alone, a small loss once per failure, rather than the program.
+        if (m_sink->error() == QAudio::NoError)
+            delete m_sink;
+        else
+            m_sink->setParent(nullptr);
     }
     delete m_stream;
 }
@@ -158,8 +163,13 @@ void TonePlayer::followSink()
 {
     if (!m_sink || m_sink->error() == QAudio::NoError)
         return;
-    const QString name = m_output.description();
-    fail((m_sink->error() == QAudio::OpenError ? outputRefused : outputFailed).arg(name));
+    const QString reason = (m_sink->error() == QAudio::OpenError ? outputRefused : outputFailed).arg(m_output.description());
+    // Not from inside the sink, which tells of its state from its own start: it is let
+    // go once it has returned.
+    QTimer::singleShot(0, this, [this, reason] {
+        if (m_playing)
+            fail(reason);
+    });
 }
 
 void TonePlayer::watch()

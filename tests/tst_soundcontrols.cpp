@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QSpinBox>
 #include <QTest>
 
@@ -23,6 +24,17 @@ private slots:
     void serverGoneTurnsTheSwitchOff();
 
 private:
+    // A view as the window opens one: made on demand, gone when closed.
+    static QPointer<closeup::CloseUpView> opened(figure::FrequencyPair frequencies)
+    {
+        auto *view = new closeup::CloseUpView;
+        view->showFigure(frequencies);
+        view->show();
+        if (!QTest::qWaitForWindowExposed(view))
+            return nullptr;
+        return view;
+    }
+
     // The view's control a screen reader knows by that name.
     template <typename Control>
     static Control *named(QWidget &view, const QString &name)
@@ -47,10 +59,9 @@ void TestSoundControls::initTestCase()
 // as the figure on the screen turns.
 void TestSoundControls::driftIsHeardAtItsPace()
 {
-    closeup::CloseUpView view;
-    view.showFigure({1, 1});
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QPointer<closeup::CloseUpView> shown = opened({1, 1});
+    QVERIFY(shown);
+    closeup::CloseUpView &view = *shown;
     auto *sound = named<QCheckBox>(view, QStringLiteral("Звук"));
     QVERIFY(sound);
     QCOMPARE(named<QSpinBox>(view, QStringLiteral("Основен тон"))->value(), 220);
@@ -77,6 +88,8 @@ void TestSoundControls::driftIsHeardAtItsPace()
     const QString caption = named<QLabel>(view, closeup::countsName)->text();
     QVERIFY2(caption.contains(QStringLiteral("x 220 Hz, y 220 Hz")) && caption.contains(QStringLiteral("Δf = 0,5 Hz")),
              qPrintable(caption));
+    view.close();
+    QTRY_VERIFY(shown.isNull());
 }
 
 // With the sound server gone the view goes on; the switch turns off at once and says
@@ -84,22 +97,23 @@ void TestSoundControls::driftIsHeardAtItsPace()
 void TestSoundControls::serverGoneTurnsTheSwitchOff()
 {
     m_server.reset();
-    closeup::CloseUpView view;
-    view.showFigure({2, 3});
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QPointer<closeup::CloseUpView> shown = opened({2, 3});
+    QVERIFY(shown);
+    closeup::CloseUpView &view = *shown;
     auto *sound = named<QCheckBox>(view, QStringLiteral("Звук"));
     QElapsedTimer pressed;
     pressed.start();
     QTest::keyClick(&view, Qt::Key_F9);
     QCOMPARE_LT(pressed.elapsed(), 100);
-    QVERIFY(!sound->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(!sound->isChecked(), 100);
     QString said;
     for (QLabel *label : view.findChildren<QLabel *>())
         if (label->isVisible() && label->text().startsWith(QStringLiteral("Звукът е спрян: ")))
             said = label->text();
     QVERIFY(!said.isEmpty());
     QVERIFY(named<QWidget>(view, said));
+    view.close();
+    QTRY_VERIFY(shown.isNull());
 }
 
 QTEST_MAIN(TestSoundControls)
