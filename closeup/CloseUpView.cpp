@@ -92,9 +92,15 @@ CloseUpView::CloseUpView(QWidget *parent)
     connect(m_showDots, &QCheckBox::toggled, m_canvas, &FigureCanvas::setShowDots);
     connect(m_state, &ViewState::figureChanged, this, &CloseUpView::followFigure);
     // The sound's line in the caption comes and goes with it, and names the drift.
-    connect(m_sound, &SoundControls::soundingChanged, this, &CloseUpView::showCaption);
-    connect(m_state, &ViewState::driftingChanged, this, &CloseUpView::showCaption);
-    connect(m_state, &ViewState::turnSecondsChanged, this, &CloseUpView::showCaption);
+    const auto soundChanged = [this] {
+        if (m_state->hasFigure()) {
+            const figure::FrequencyPair frequencies = m_state->frequencies();
+            showCaption(figure::TouchPoints(frequencies.a, frequencies.b, m_state->phaseDegrees()));
+        }
+    };
+    connect(m_sound, &SoundControls::soundingChanged, this, soundChanged);
+    connect(m_state, &ViewState::driftingChanged, this, soundChanged);
+    connect(m_state, &ViewState::turnSecondsChanged, this, soundChanged);
 
     resize(openingSize);
     followFigure(ViewState::Mover::Window);
@@ -181,7 +187,7 @@ void CloseUpView::followFigure(ViewState::Mover mover)
     }
     const figure::FrequencyPair frequencies = m_state->frequencies();
     const figure::TouchPoints touches(frequencies.a, frequencies.b, m_state->phaseDegrees());
-    showCaption();
+    showCaption(touches);
     m_reading->setText(picture::readingLine(touches));
     // At each step of the drift the picture and its caption only, and nothing a screen
     // reader would be told of: that waits until the figure stands. A draw is told of
@@ -190,13 +196,9 @@ void CloseUpView::followFigure(ViewState::Mover mover)
         describe(touches, mover == ViewState::Mover::User);
 }
 
-void CloseUpView::showCaption()
+void CloseUpView::showCaption(const figure::TouchPoints &touches)
 {
-    if (!m_state->hasFigure())
-        return;
-    const figure::FrequencyPair frequencies = m_state->frequencies();
-    const figure::TouchPoints touches(frequencies.a, frequencies.b, m_state->phaseDegrees());
-    QString caption = picture::frequenciesLine(frequencies, m_state->phaseDegrees()) + QLatin1Char('\n')
+    QString caption = picture::frequenciesLine(m_state->frequencies(), m_state->phaseDegrees()) + QLatin1Char('\n')
                       + picture::touchesLine(touches);
     const QString sound = soundCaption();
     if (!sound.isEmpty())

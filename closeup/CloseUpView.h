@@ -76,7 +76,8 @@ private:
     void offerFigureActions(bool enabled);
     // The caption's line for the sound while it plays, with the drift as a mismatch.
     QString soundCaption() const;
-    void showCaption();
+    // The figure's lines, with its touches worked out once by whoever asks.
+    void showCaption(const figure::TouchPoints &touches);
 
     ViewState *m_state;
     FigureCanvas *m_canvas;

@@ -61,7 +61,12 @@ SoundControls::SoundControls(const ViewState &state, forms::Announcer &announcer
             m_switch->toggle();
     });
     connect(m_switch, &QCheckBox::toggled, this, &SoundControls::switchSound);
-    connect(m_base, &QSpinBox::valueChanged, this, &SoundControls::followState);
+    // A new base tone changes the hertz the caption names.
+    connect(m_base, &QSpinBox::valueChanged, this, [this] {
+        followState();
+        if (m_player->isPlaying())
+            emit soundingChanged();
+    });
     connect(&m_state, &ViewState::figureChanged, this, &SoundControls::followState);
     connect(m_outputs, &QComboBox::activated, this, &SoundControls::chooseOutput);
     connect(m_player, &sound::TonePlayer::outputsChanged, this, &SoundControls::listOutputs);
@@ -115,8 +120,6 @@ void SoundControls::followState()
     if (!m_player->isPlaying())
         return;
     m_player->follow(tones());
-    if (sender() == m_base)
-        emit soundingChanged();
 }
 
 void SoundControls::listOutputs()
