@@ -16,6 +16,9 @@
 #include <numbers>
 #include <optional>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 // What is played into the test's sound server, recorded from its sink's monitor as 16-bit
 // stereo frames from when it is made.
 class Recording {
@@ -95,6 +98,8 @@ public:
         m_server.setProcessEnvironment(environment);
         // Its complaints about shared memory between containers say nothing of ours.
         m_server.setStandardErrorFile(QProcess::nullDevice());
+        // A test that crashes takes its server with it, rather than leave it running.
+        m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_server.start(QStringLiteral("pulseaudio"),
                        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--log-level=error", "-L", sinkModule(),
                         "-L", QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=%1").arg(m_socket)});

@@ -2,31 +2,13 @@
 #include "WaveFile.h"
 
 #include <QTest>
+#include <QtEndian>
 
 #include <cmath>
-#include <cstring>
 #include <numbers>
-
-namespace {
 
 using sound::Tones;
 using sound::WaveFile;
-
-// A little-endian whole number of bytes bytes at offset, as RIFF files hold them.
-std::uint32_t littleEndian(const std::vector<char> &file, std::size_t offset, int bytes)
-{
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = value << 8 | std::uint8_t(file.at(offset + std::size_t(i)));
-    return value;
-}
-
-std::string tag(const std::vector<char> &file, std::size_t offset)
-{
-    return std::string(file.begin() + std::ptrdiff_t(offset), file.begin() + std::ptrdiff_t(offset + 4));
-}
-
-} // namespace
 
 class tst_WaveFile : public QObject {
     Q_OBJECT
@@ -56,20 +38,25 @@ void tst_WaveFile::holdsTheTonesExactlyAsLong()
     const WaveFile::Encoded wave = WaveFile::encode(tones, seconds);
     QCOMPARE(wave.failure, std::string());
     const std::vector<char> &file = wave.bytes;
-    QCOMPARE(tag(file, 0), std::string("RIFF"));
-    QCOMPARE(littleEndian(file, 4, 4), std::uint32_t(file.size() - 8));
-    QCOMPARE(tag(file, 8), std::string("WAVE"));
+    // RIFF's little-endian numbers and four-letter tags, at a byte offset.
+    const auto number = [&](std::size_t at, int bytes) {
+        return bytes == 2 ? qFromLittleEndian<quint16>(&file.at(at)) : qFromLittleEndian<quint32>(&file.at(at));
+    };
+    const auto tag = [&](std::size_t at) { return std::string(&file.at(at), 4); };
+    QCOMPARE(tag(0), "RIFF");
+    QCOMPARE(number(4, 4), file.size() - 8);
+    QCOMPARE(tag(8), "WAVE");
     std::size_t chunk = 12;
     std::size_t data = 0;
     while (chunk + 8 <= file.size()) {
-        const std::uint32_t size = littleEndian(file, chunk + 4, 4);
-        if (tag(file, chunk) == "fmt ") {
-            QCOMPARE(littleEndian(file, chunk + 8, 2), 1u);       // PCM
-            QCOMPARE(littleEndian(file, chunk + 10, 2), 2u);      // channels
-            QCOMPARE(littleEndian(file, chunk + 12, 4), 48000u);  // samples a second
-            QCOMPARE(littleEndian(file, chunk + 22, 2), 16u);     // bits a sample
+        const std::uint32_t size = number(chunk + 4, 4);
+        if (tag(chunk) == "fmt ") {
+            QCOMPARE(number(chunk + 8, 2), 1u);       // PCM
+            QCOMPARE(number(chunk + 10, 2), 2u);      // channels
+            QCOMPARE(number(chunk + 12, 4), 48000u);  // samples a second
+            QCOMPARE(number(chunk + 22, 2), 16u);     // bits a sample
         }
-        if (tag(file, chunk) == "data") {
+        if (tag(chunk) == "data") {
             QCOMPARE(size, std::uint32_t(frames * 4));
             data = chunk + 8;
         }
@@ -77,7 +64,7 @@ void tst_WaveFile::holdsTheTonesExactlyAsLong()
     }
     QVERIFY(data > 0);
     const auto sample = [&](int frame, int channel) {
-        return std::int16_t(littleEndian(file, data + std::size_t(frame) * 4 + std::size_t(channel) * 2, 2));
+        return std::int16_t(number(data + std::size_t(frame) * 4 + std::size_t(channel) * 2, 2));
     };
     QCOMPARE(sample(0, 0), std::int16_t(0));
     QCOMPARE(sample(frames - 1, 0), std::int16_t(0));
