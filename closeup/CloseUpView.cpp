@@ -52,6 +52,9 @@ constexpr auto digits = "0123456789";
 constexpr int measuringPixels = 200;
 // A tick box's square is this share of its text's line.
 constexpr double indicatorShare = 0.8;
+// The rows of text and controls stand close together: every pixel they leave goes to
+// the figure, which on a 1080-line projector must stay over half the height.
+constexpr int rowSpacing = 0;
 // The drift's mismatch in hertz to three figures: 0,1 Hz or 0,333 Hz.
 constexpr int mismatchDigits = 3;
 
@@ -125,17 +128,21 @@ void CloseUpView::setUpCaption()
 void CloseUpView::layOut()
 {
     // The figure takes what room the text leaves: the values and the drift in a row,
-    // what else to show in another.
-    const auto centredRow = [](std::initializer_list<QWidget *> widgets) {
+    // what else to show in another, the sound in a third. The rows stand close; the
+    // controls in a row keep the style's spacing.
+    m_turnLabel->setBuddy(m_turnSeconds);
+    auto *layout = new QVBoxLayout(this);
+    const int controlSpacing = layout->spacing();
+    layout->setSpacing(rowSpacing);
+    const auto centredRow = [controlSpacing](std::initializer_list<QWidget *> widgets) {
         auto *row = new QHBoxLayout;
+        row->setSpacing(controlSpacing);
         row->addStretch();
         for (QWidget *widget : widgets)
             row->addWidget(widget);
         row->addStretch();
         return row;
     };
-    m_turnLabel->setBuddy(m_turnSeconds);
-    auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_canvas, 1);
     layout->addWidget(m_counts);
     layout->addWidget(m_reading);
