@@ -8,6 +8,7 @@
 #include "Lissajous.h"
 #include "ParserTexts.h"
 #include "PairList.h"
+#include "RecordingFigure.h"
 #include "Phase.h"
 #include "SheetHeading.h"
 #include "ToneFile.h"
@@ -26,6 +27,7 @@ namespace commandline {
 namespace {
 
 using figureexport::ExportLimits;
+using figureexport::RecordingFigure;
 using figure::Frequencies;
 using figure::Phase;
 
@@ -58,6 +60,14 @@ struct Options {
                       .arg(sound::WaveFile::longestSeconds)
                       .arg(sound::WaveFile::usualSeconds),
                   language.text(secondsValue), QString::number(sound::WaveFile::usualSeconds))
+        , from(QStringLiteral("from"), language.text(fromOption), language.text(fileValue))
+        , at(QStringLiteral("at"), language.text(atOption), language.text(secondsValue), QStringLiteral("0"))
+        , span(QStringLiteral("span"),
+               language.text(spanOption)
+                   .arg(RecordingFigure::shortestSpanMilliseconds)
+                   .arg(RecordingFigure::longestSpanMilliseconds)
+                   .arg(RecordingFigure::usualSpanMilliseconds),
+               language.text(millisecondsValue), QString::number(RecordingFigure::usualSpanMilliseconds))
         , sheet(QStringLiteral("sheet"), language.text(sheetOption), language.text(fileValue))
         , pairs(QStringLiteral("pairs"), language.text(pairsOption).arg(sheet::Worksheet::fewestFigures).arg(sheet::Worksheet::mostFigures),
                 language.text(listValue))
@@ -76,8 +86,8 @@ struct Options {
     void addTo(QCommandLineParser &parser) const
     {
         parser.setApplicationDescription(about);
-        parser.addOptions({help, version, exportTo, x, y, size, phase, dots, base, seconds, sheet, pairs, random, seed,
-                           title, answers, paper});
+        parser.addOptions({help, version, exportTo, x, y, size, phase, dots, base, seconds, from, at, span, sheet, pairs,
+                           random, seed, title, answers, paper});
     }
 
     QCommandLineOption help;
@@ -90,6 +100,9 @@ struct Options {
     QCommandLineOption dots;
     QCommandLineOption base;
     QCommandLineOption seconds;
+    QCommandLineOption from;
+    QCommandLineOption at;
+    QCommandLineOption span;
     QCommandLineOption sheet;
     QCommandLineOption pairs;
     QCommandLineOption random;
@@ -233,6 +246,64 @@ Task tonesTask(const QString &file, figure::FrequencyPair frequencies, const QCo
     return request;
 }
 
+// A number from lowest to highest, or nothing.
+std::optional<double> numberIn(const QString &text, double lowest, double highest)
+{
+    bool isNumber = false;
+    const double value = text.toDouble(&isNumber);
+    if (!isNumber || !(value >= lowest && value <= highest))
+        return std::nullopt;
+    return value;
+}
+
+// The picture's side the options ask for, or what is wrong with it.
+std::variant<int, Refuse> sizeOf(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
+                                 const Language &language)
+{
+    const QString sizeText = parser.value(options.size);
+    const std::optional<int> size = wholeNumber(sizeText, ExportLimits::smallestSide, ExportLimits::largestSide);
+    if (!size)
+        return outOfRange(spelledAs(arguments, options.size), sizeText, ExportLimits::smallestSide,
+                          ExportLimits::largestSide, language);
+    return *size;
+}
+
+// A recording's figure the options ask for, or what is wrong with them. The recording
+// itself is looked at only when the task is run.
+Task recordingTask(const QString &file, const QCommandLineParser &parser, const Options &options,
+                   const QStringList &arguments, const Language &language)
+{
+    DrawRecording request{.file = file, .recording = parser.value(options.from)};
+    if (request.recording.isEmpty())
+        return Refuse{language.text(noRecordingName)};
+    if (std::optional<Refuse> refused = pathRefused(request.recording, language))
+        return *refused;
+    for (const QCommandLineOption *option : {&options.x, &options.y, &options.phase, &options.dots})
+        if (parser.isSet(*option))
+            return Refuse{language.text(notWithRecording).arg(spelledAs(arguments, *option))};
+    const std::variant<int, Refuse> size = sizeOf(parser, options, arguments, language);
+    if (const auto *refused = std::get_if<Refuse>(&size))
+        return *refused;
+    request.size = std::get<int>(size);
+    const QString atText = parser.value(options.at);
+    const std::optional<double> at = numberIn(atText, 0, RecordingFigure::latestAtSeconds);
+    if (!at)
+        return Refuse{language.text(notANumberInRange)
+                          .arg(spelledAs(arguments, options.at), atText, QString::number(0),
+                               QString::number(RecordingFigure::latestAtSeconds))};
+    request.atSeconds = *at;
+    const QString spanText = parser.value(options.span);
+    const std::optional<double> span = numberIn(spanText, RecordingFigure::shortestSpanMilliseconds,
+                                                RecordingFigure::longestSpanMilliseconds);
+    if (!span)
+        return Refuse{language.text(notANumberInRange)
+                          .arg(spelledAs(arguments, options.span), spanText,
+                               QString::number(RecordingFigure::shortestSpanMilliseconds),
+                               QString::number(RecordingFigure::longestSpanMilliseconds))};
+    request.spanMilliseconds = *span;
+    return request;
+}
+
 // The export the options ask for, a picture or a sound, or what is wrong with them.
 Task exportTask(const QCommandLineParser &parser, const Options &options, const QStringList &arguments,
                const Language &language)
@@ -252,18 +323,19 @@ Task exportTask(const QCommandLineParser &parser, const Options &options, const 
     for (const QCommandLineOption *option : {&options.base, &options.seconds})
         if (!sound && parser.isSet(*option))
             return Refuse{language.text(onlyWithSound).arg(spelledAs(arguments, *option))};
+    if (parser.isSet(options.from))
+        return sound ? Task(Refuse{language.text(recordingToSound)})
+                     : recordingTask(request.file, parser, options, arguments, language);
     const std::variant<figure::FrequencyPair, Refuse> frequencies = frequenciesOf(parser, options, arguments, language);
     if (const auto *refused = std::get_if<Refuse>(&frequencies))
         return *refused;
     request.frequencies = std::get<figure::FrequencyPair>(frequencies);
     if (sound)
         return tonesTask(request.file, request.frequencies, parser, options, arguments, language);
-    const QString sizeText = parser.value(options.size);
-    const std::optional<int> size = wholeNumber(sizeText, ExportLimits::smallestSide, ExportLimits::largestSide);
-    if (!size)
-        return outOfRange(spelledAs(arguments, options.size), sizeText, ExportLimits::smallestSide,
-                          ExportLimits::largestSide, language);
-    request.size = *size;
+    const std::variant<int, Refuse> size = sizeOf(parser, options, arguments, language);
+    if (const auto *refused = std::get_if<Refuse>(&size))
+        return *refused;
+    request.size = std::get<int>(size);
     const std::optional<int> phase = phaseOf(parser, options);
     if (!phase)
         return phaseRefused(parser, options, arguments, language);
@@ -381,11 +453,15 @@ Task parse(const QList<QByteArray> &bytes, const Language &language)
         return std::nullopt;
     };
     const std::optional<Refuse> misplaced =
-        !exporting ? refuseAny({&options.x, &options.y, &options.size, &options.dots, &options.base, &options.seconds},
+        !exporting ? refuseAny({&options.x, &options.y, &options.size, &options.dots, &options.base, &options.seconds,
+                                &options.from},
                                onlyWithExport)
         : std::nullopt;
     if (misplaced)
         return *misplaced;
+    if (!parser.isSet(options.from))
+        if (auto refused = refuseAny({&options.at, &options.span}, onlyWithFrom))
+            return *refused;
     if (!writingSheet)
         if (auto refused = refuseAny({&options.pairs, &options.random, &options.seed, &options.title,
                                       &options.answers, &options.paper},

@@ -37,7 +37,17 @@ struct WriteTones {
     sound::Tones tones;
     double seconds;
 };
-using Task = std::variant<OpenWindow, ShowHelp, ShowVersion, figureexport::FigureExport, WriteTones, WriteSheet, Refuse>;
+// A stretch of a stereo recording drawn as its figure, to a picture file of side
+// pixels.
+struct DrawRecording {
+    QString file;
+    QString recording;
+    double atSeconds = 0;
+    double spanMilliseconds = 0;
+    int size = 0;
+};
+using Task = std::variant<OpenWindow, ShowHelp, ShowVersion, figureexport::FigureExport, WriteTones, DrawRecording,
+                          WriteSheet, Refuse>;
 
 // What korvana was asked to do, read from its arguments exactly as the system gave
 // them, the program's name first, with what is wrong said in the language. It only

@@ -17,6 +17,7 @@ inline constexpr char description[] = QT_TRANSLATE_NOOP(
     "Draws Lissajous figures for the physics classroom. Without options it opens its window;\n"
     "with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,\n"
     "or its two oscillations as stereo sound to a WAV file, left x and right y,\n"
+    "or with --from the figure a stereo recording draws,\n"
     "and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.");
 inline constexpr char helpOption[] = QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.");
 inline constexpr char versionOption[] = QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.");
@@ -39,6 +40,13 @@ inline constexpr char baseOption[] = QT_TRANSLATE_NOOP(
     "CommandLine", "A sound's base tone f0 in hertz, %1 to %2 (default %3): x sounds at a f0, y at b f0.");
 inline constexpr char secondsOption[] =
     QT_TRANSLATE_NOOP("CommandLine", "A sound's length in seconds, %1 to %2 (default %3).");
+// A recording's figure: the shortest, longest and usual stretch.
+inline constexpr char fromOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "Draw the figure of a stereo recording FILE (WAV, FLAC or Ogg), left across and right upward, in place of -x and -y.");
+inline constexpr char atOption[] =
+    QT_TRANSLATE_NOOP("CommandLine", "Where in the recording its figure starts, in seconds (default 0).");
+inline constexpr char spanOption[] = QT_TRANSLATE_NOOP(
+    "CommandLine", "How much of the recording its figure draws, in milliseconds, %1 to %2 (default %3).");
 // A worksheet: the most figures; the largest seed; the default title.
 inline constexpr char sheetOption[] = QT_TRANSLATE_NOOP(
     "CommandLine", "Write a worksheet to FILE, a PDF, without a window: figures numbered for a quiz, without their answers.");
@@ -64,6 +72,7 @@ inline constexpr char textValue[] = QT_TRANSLATE_NOOP("CommandLine", "TEXT");
 inline constexpr char paperValue[] = QT_TRANSLATE_NOOP("CommandLine", "PAPER");
 inline constexpr char hertzValue[] = QT_TRANSLATE_NOOP("CommandLine", "HZ");
 inline constexpr char secondsValue[] = QT_TRANSLATE_NOOP("CommandLine", "SECONDS");
+inline constexpr char millisecondsValue[] = QT_TRANSLATE_NOOP("CommandLine", "MS");
 
 // What is wrong with a command line, in one line.
 inline constexpr char notUtf8[] =
@@ -74,6 +83,24 @@ inline constexpr char onlyWithRandom[] = QT_TRANSLATE_NOOP("CommandLine", "%1 go
 inline constexpr char onlyWithSheet[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --sheet");
 inline constexpr char onlyWithSound[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with a sound, a .wav file");
 inline constexpr char onlyWithPicture[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with a picture, not a sound");
+inline constexpr char onlyWithFrom[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --from");
+inline constexpr char notWithRecording[] =
+    QT_TRANSLATE_NOOP("CommandLine", "%1 goes with a figure of frequencies, not with --from");
+inline constexpr char recordingToSound[] =
+    QT_TRANSLATE_NOOP("CommandLine", "--from draws a picture: use .png, .svg or .pdf");
+inline constexpr char noRecordingName[] = QT_TRANSLATE_NOOP("CommandLine", "--from needs a file name");
+// What is wrong with a recording, found before its samples are read: the file, then
+// libsndfile's or the system's words; the file and its channels; the file, its
+// length, then --at and --span as given and the length they need.
+inline constexpr char notARecording[] = QT_TRANSLATE_NOOP("CommandLine", "'%1' is not a recording: %2");
+inline constexpr char notStereo[] =
+    QT_TRANSLATE_NOOP("CommandLine", "'%1' has %2 channel(s): a figure needs two, left for x and right for y");
+inline constexpr char recordingTooShort[] =
+    QT_TRANSLATE_NOOP("CommandLine", "'%1' lasts %2 s: --at %3 with --span %4 needs %5 s");
+inline constexpr char recordingIsPicture[] =
+    QT_TRANSLATE_NOOP("CommandLine", "'%1' is the recording: a recording is read, never written over");
+// The file, then libsndfile's or the system's words.
+inline constexpr char recordingBroken[] = QT_TRANSLATE_NOOP("CommandLine", "cannot read %1: %2");
 inline constexpr char onlyWithExportOrSheet[] = QT_TRANSLATE_NOOP("CommandLine", "%1 goes with --export or --sheet");
 inline constexpr char exportOrSheet[] = QT_TRANSLATE_NOOP("CommandLine", "--export and --sheet do not go together");
 inline constexpr char sheetNotPdf[] =

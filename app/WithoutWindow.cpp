@@ -4,6 +4,7 @@
 #include "ControlCharacters.h"
 #include "FigureFile.h"
 #include "PairList.h"
+#include "RecordingFigure.h"
 #include "QuietStderr.h"
 #include "RuntimeFolder.h"
 #include "SheetFile.h"
@@ -183,6 +184,44 @@ figureexport::ExportResult writeSheet(const WriteSheet &request)
     return sheet::SheetFile::write(sheet, request.file, sheet::SheetFile::portrait(request.paper));
 }
 
+// A recording's figure written to a picture: 2 and one line for a recording that is
+// none, not stereo or too short, found from its header; 1 for one that breaks while
+// read; the recording itself is never written, even when named as the picture.
+int drawRecording(const DrawRecording &request, const Speaker &speaker)
+{
+    using Problem = sound::RecordingFile::Problem;
+    const Language &language = speaker.language();
+    const QFileInfo recording(request.recording);
+    if (recording.exists() && recording.canonicalFilePath() == QFileInfo(request.file).canonicalFilePath()) {
+        speaker.complain(language.text(recordingIsPicture).arg(request.file));
+        return 2;
+    }
+    const figureexport::RecordingFigure::Read read =
+        figureexport::RecordingFigure::read(request.recording, request.atSeconds, request.spanMilliseconds);
+    switch (read.problem) {
+    case Problem::None:
+        break;
+    case Problem::NotARecording:
+        speaker.complain(language.text(notARecording).arg(request.recording, read.detail));
+        return 2;
+    case Problem::NotStereo:
+        speaker.complain(language.text(notStereo).arg(request.recording, QString::number(read.channels)));
+        return 2;
+    case Problem::TooShort: {
+        const double needed = request.atSeconds + request.spanMilliseconds / 1000;
+        speaker.complain(language.text(recordingTooShort)
+                             .arg(request.recording, QString::number(read.seconds), QString::number(request.atSeconds),
+                                  QString::number(request.spanMilliseconds), QString::number(needed)));
+        return 2;
+    }
+    case Problem::Broken:
+        speaker.complain(language.text(recordingBroken).arg(request.recording, read.detail));
+        return 1;
+    }
+    return runWriting(request.file, speaker,
+                      [&] { return figureexport::FigureFile::write(request.file, *read.figure, request.size); });
+}
+
 } // namespace
 
 std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], Language &language)
@@ -212,6 +251,8 @@ std::optional<int> runWithoutWindow(const Task &task, int argc, char *argv[], La
     if (const auto *request = std::get_if<WriteTones>(&task))
         return runWriting(request->file, speaker,
                           [&] { return figureexport::ToneFile::write(request->file, request->tones, request->seconds); });
+    if (const auto *request = std::get_if<DrawRecording>(&task))
+        return drawRecording(*request, speaker);
     if (const auto *request = std::get_if<WriteSheet>(&task))
         return runWriting(request->file, speaker,
                           [&] { return writeSheet(*request); });

@@ -5,7 +5,6 @@
 #include "ExportTexts.h"
 #include "FigurePainter.h"
 #include "FigurePalette.h"
-#include "FigureWords.h"
 #include "LengthUnits.h"
 #include "PaletteImage.h"
 #include "PdfDocument.h"
@@ -34,16 +33,6 @@ constexpr double pdfPageMillimetres = 180;
 // Qt's quality of a PNG: its zlib level, traded for speed; the file stays small in
 // the figure's palette.
 constexpr int pngQuality = 80;
-
-QString titleOf(const picture::FigurePainter &figure)
-{
-    return picture::figureTitle(figure.frequencies(), figure.phaseDegrees(), figure.touches());
-}
-
-QString descriptionOf(const picture::FigurePainter &figure)
-{
-    return picture::viewDescription(figure.frequencies(), figure.phaseDegrees(), figure.touches());
-}
 
 // Every file of a figure prints at the size of the PDF's page unless told otherwise:
 // a picture of side pixels has this many to the metre, and to the inch.
@@ -77,20 +66,18 @@ std::optional<FigureFormat> formatOfFile(const QString &path)
 
 namespace {
 
-// The figure of the request, written in the format.
-ExportResult writeAs(FigureFormat format, const FigureExport &request)
+// A figure, written in the format.
+ExportResult writeAs(FigureFormat format, const QString &path, const picture::FigurePainter &figure, int size,
+                     bool withDots)
 {
-    const QString &path = request.file;
-    const picture::FigurePainter figure(request.frequencies, request.phaseDegrees);
-    const int size = request.size;
     switch (format) {
     case FigureFormat::Png:
         return EncodedFile::write(path, size, [&](QIODevice &device) -> ExportResult {
-            QImage png = PaletteImage::from(FigureFile::image(figure, size, request.withDots),
+            QImage png = PaletteImage::from(FigureFile::image(figure, size, withDots),
                                             picture::FigurePalette::blends());
             if (png.isNull())
                 return ExportFailure::noMemory(path, size);
-            png.setText(pngTitleKey, titleOf(figure));
+            png.setText(pngTitleKey, figure.title());
             png.setDotsPerMeterX(dotsPerMetre(size));
             png.setDotsPerMeterY(dotsPerMetre(size));
             if (!pngInto(device, png))
@@ -99,7 +86,7 @@ ExportResult writeAs(FigureFormat format, const FigureExport &request)
         });
     case FigureFormat::Svg:
         return EncodedFile::write(path, size, [&](QIODevice &device) -> ExportResult {
-            if (!FigureFile::writeSvg(device, figure, size, request.withDots))
+            if (!FigureFile::writeSvg(device, figure, size, withDots))
                 return ExportFailure::notDrawn(path, "SVG");
             return std::nullopt;
         });
@@ -108,9 +95,9 @@ ExportResult writeAs(FigureFormat format, const FigureExport &request)
         // without the page's heading.
         const QPageLayout square(QPageSize(QSizeF(pdfPageMillimetres, pdfPageMillimetres), QPageSize::Millimeter),
                                  QPageLayout::Portrait, QMarginsF());
-        return PdfDocument::write(path, titleOf(figure), square, PdfDocument::resolution,
+        return PdfDocument::write(path, figure.title(), square, PdfDocument::resolution,
                                   [&](QPainter &painter, QPagedPaintDevice &) {
-                                      figure.paintWithCaption(painter, painter.viewport(), request.withDots);
+                                      figure.paintWithCaption(painter, painter.viewport(), withDots);
                                       return true;
                                   });
     }
@@ -122,22 +109,31 @@ ExportResult writeAs(FigureFormat format, const FigureExport &request)
 
 ExportResult FigureFile::write(const FigureExport &request)
 {
-    const QString &path = request.file;
+    // Every allocation of the export, from the figure's points on, is within reach.
+    try {
+        return write(request.file, picture::FigurePainter(request.frequencies, request.phaseDegrees), request.size,
+                     request.withDots);
+    } catch (const std::bad_alloc &) {
+        return ExportFailure::noMemory(request.file, request.size);
+    }
+}
+
+ExportResult FigureFile::write(const QString &path, const picture::FigurePainter &figure, int size, bool withDots)
+{
     const std::optional<FigureFormat> format = formatOfFile(path);
     if (!format)
         return ExportFailure{.kind = ExportFailure::Kind::UnknownType, .file = path};
-    // Every allocation of the export, from the figure's points on, is within reach.
     try {
-        return writeAs(*format, request);
+        return writeAs(*format, path, figure, size, withDots);
     } catch (const std::bad_alloc &) {
-        return ExportFailure::noMemory(path, request.size);
+        return ExportFailure::noMemory(path, size);
     }
 }
 
 ExportResult FigureFile::writePage(const QString &path, const picture::FigurePainter &figure, bool withDots,
                                    const QPageLayout &layout, int dotsPerInch)
 {
-    return PdfDocument::write(path, titleOf(figure), layout, dotsPerInch, [&](QPainter &painter, QPagedPaintDevice &) {
+    return PdfDocument::write(path, figure.title(), layout, dotsPerInch, [&](QPainter &painter, QPagedPaintDevice &) {
         PrintedPage::paint(painter, figure, withDots);
         return true;
     });
@@ -173,8 +169,8 @@ bool FigureFile::writeSvg(QIODevice &device, const picture::FigurePainter &figur
     svg->setOutputDevice(&buffer);
     svg->setSize(QSize(size, size));
     svg->setViewBox(QRect(0, 0, size, size));
-    svg->setTitle(titleOf(figure));
-    svg->setDescription(descriptionOf(figure));
+    svg->setTitle(figure.title());
+    svg->setDescription(figure.description());
     svg->setResolution(dotsPerInch(size));
     if (!DevicePainting::paintAndEnd(std::move(svg), [&](QPainter &painter) {
             figure.paintWithCaption(painter, QRectF(0, 0, size, size), withDots);

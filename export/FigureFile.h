@@ -30,6 +30,9 @@ public:
     // in an SVG of that size or on a square PDF page of 18 cm. The command line and
     // the window's save both write through here.
     static ExportResult write(const FigureExport &request);
+    // A figure made elsewhere, such as a recording's, written the same way.
+    static ExportResult write(const QString &path, const picture::FigurePainter &figure, int size,
+                              bool withDots = false);
     // An image as it is, pixel for pixel, as a PNG.
     static ExportResult writePng(const QString &path, const QImage &image);
     // One printed page of the layout (PrintedPage), as a PDF at dotsPerInch: what

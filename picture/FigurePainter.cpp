@@ -84,6 +84,30 @@ FigurePainter::FigurePainter(figure::FrequencyPair frequencies, double phaseDegr
     });
 }
 
+FigurePainter::FigurePainter(Signal signal)
+    : m_frequencies{1, 1}
+    , m_phaseDegrees(0)
+    , m_touches(1, 1, 0)
+    , m_touchesMarked(false)
+{
+    constexpr double edge = 1;
+    m_curve.reserve(signal.points.size());
+    for (const QPointF &point : signal.points)
+        m_curve.emplace_back(std::clamp(point.x(), -edge, edge), std::clamp(point.y(), -edge, edge));
+    signal.points.clear();
+    m_signalWords = std::move(signal);
+}
+
+QString FigurePainter::title() const
+{
+    return m_signalWords ? m_signalWords->title : figureTitle(m_frequencies, m_phaseDegrees, m_touches);
+}
+
+QString FigurePainter::description() const
+{
+    return m_signalWords ? m_signalWords->description : viewDescription(m_frequencies, m_phaseDegrees, m_touches);
+}
+
 QRectF FigurePainter::squareIn(const QRectF &area)
 {
     const double side = std::min(area.width(), area.height()) * Layout::squareShare;
@@ -126,6 +150,8 @@ void FigurePainter::paintFrame(QPainter &painter, const Layout &layout) const
 
 void FigurePainter::paintCurve(QPainter &painter, const Layout &layout) const
 {
+    if (m_curve.empty())
+        return;
     std::vector<QPointF> mapped(m_curve.size());
     std::transform(m_curve.begin(), m_curve.end(), mapped.begin(),
                    [&](const QPointF &p) { return layout.toSquare.toSurface(p); });
@@ -247,6 +273,8 @@ QRectF FigurePainter::drawnWithCaption(const QPainter &painter, const QRectF &ar
 
 QString FigurePainter::captionText() const
 {
+    if (m_signalWords)
+        return m_signalWords->caption;
     return frequenciesLine(m_frequencies, m_phaseDegrees) + QLatin1Char('\n') + countsLine(m_touches);
 }
 

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -24,13 +25,29 @@ namespace picture {
 // One routine for every surface: a window, an image, a vector file, a printer.
 class FigurePainter {
 public:
+    // A figure drawn from real signals, as an oscilloscope in XY mode draws it: left
+    // across, right upward, in the figure's units (beyond ±1 it stops at the square's
+    // edge, as a trace at the screen's); with the words of whoever measured it.
+    struct Signal {
+        std::vector<QPointF> points;
+        // Two lines.
+        QString caption;
+        QString title;
+        QString description;
+    };
+
     explicit FigurePainter(figure::FrequencyPair frequencies, double phaseDegrees = figure::Phase::windowDegrees);
+    // Without touches marked: the student counts them.
+    explicit FigurePainter(Signal signal);
 
     figure::FrequencyPair frequencies() const { return m_frequencies; }
     double phaseDegrees() const { return m_phaseDegrees; }
     // Whether it is the window's own figure, on which the program's dots lie.
     bool isWindowFigure() const { return figure::Phase::isWindow(m_phaseDegrees); }
     const figure::TouchPoints &touches() const { return m_touches; }
+    // A file's title and what a screen reader hears of the figure.
+    QString title() const;
+    QString description() const;
 
     // In colour unless told otherwise; with its touches marked unless told not to, as
     // on a quiz, where counting them is the student's task.
@@ -81,6 +98,8 @@ private:
     // In the figure's own coordinates, -1 to 1 on both axes, y upward.
     std::vector<QPointF> m_curve;
     std::vector<QPointF> m_dots;
+    // A signal's own words, where the figure is a signal's.
+    std::optional<Signal> m_signalWords;
 };
 
 } // namespace picture

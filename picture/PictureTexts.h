@@ -40,4 +40,24 @@ inline const QString titleFormat = QStringLiteral("%1: a = %2, b = %3%4, %5");
 inline const QString viewFigureSpoken = figureSpoken + QStringLiteral(" при фазова разлика %3°");
 inline const QString andAHalfSpoken = QStringLiteral("%1 и половина");
 
+// A real signal's figure, from a recording or the live input: each channel's
+// frequency in whole hertz, or why it has none; the fraction its ratio is near.
+inline const QString signalHertzFormat = QStringLiteral("%1 Hz");
+inline const QString noSignal = QStringLiteral("няма сигнал");
+inline const QString clipping = QStringLiteral("претоварване");
+inline const QString signalFrequenciesFormat = QStringLiteral("x %1, y %2");
+inline const QString nearFractionFormat = QStringLiteral("b : a ≈ %1 : %2");
+inline const QString noNearFraction = QStringLiteral("отношението не е близо до дроб с числа до 19");
+// The mismatch from the fraction, and the time the figure takes to turn once by it.
+inline const QString mismatchFormat = QStringLiteral("Δf = %1 Hz: един оборот за 1/Δf = %2 с");
+// What a recording's figure is called in its title, and the view's figure of the input.
+// The fraction follows the frequencies after a comma in a title, after a semicolon
+// in speech.
+inline const QString recordingTitleFormat = figureName + QStringLiteral(" от запис: %1");
+inline const QString withFraction = QStringLiteral(", %1");
+inline const QString inputSpokenFormat = figureName + QStringLiteral(" от входа: %1");
+inline const QString spokenWithFraction = QStringLiteral("; %1");
+// A recording's caption: where in it and how long a stretch, then what was measured.
+inline const QString recordingCaptionFormat = QStringLiteral("Запис от %1 с, %2 ms: %3");
+
 } // namespace picture
