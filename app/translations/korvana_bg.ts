@@ -188,16 +188,6 @@
         <translation>името на файла е дълго %1 байта, а системата приема най-много %2</translation>
     </message>
     <message>
-        <source>Draws Lissajous figures for the physics classroom. Without options it opens its window;
-with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,
-or its two oscillations as stereo sound to a WAV file, left x and right y,
-and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.</source>
-        <translation>Чертае фигури на Лисажу за часовете по физика. Без опции отваря своя прозорец;
-с --export записва фигурата за две честоти във файл PNG, SVG или PDF
-или двете ѝ трептения като стереозвук във файл WAV, x вляво и y вдясно,
-а с --sheet — работен лист с фигури за тест, при желание и с ключ с отговорите, във файл PDF.</translation>
-    </message>
-    <message>
         <source>Write the figure to FILE, without a window; the type comes from its ending: .png, .svg, .pdf or .wav.</source>
         <translation>Записва фигурата във ФАЙЛ, без прозорец; видът се определя от окончанието: .png, .svg, .pdf или .wav.</translation>
     </message>
@@ -232,6 +222,70 @@ and with --sheet a worksheet of figures for a quiz, with its key if asked, to a 
     <message>
         <source>%1 &apos;%2&apos; is not a number from %3 to %4</source>
         <translation>%1 „%2“ не е число от %3 до %4</translation>
+    </message>
+    <message>
+        <source>Draws Lissajous figures for the physics classroom. Without options it opens its window;
+with --export it writes the figure for two frequencies to a PNG, SVG or PDF file,
+or its two oscillations as stereo sound to a WAV file, left x and right y,
+or with --from the figure a stereo recording draws,
+and with --sheet a worksheet of figures for a quiz, with its key if asked, to a PDF file.</source>
+        <translation>Чертае фигури на Лисажу за часовете по физика. Без опции отваря своя прозорец;
+с --export записва фигурата за две честоти във файл PNG, SVG или PDF
+или двете ѝ трептения като стереозвук във файл WAV, x вляво и y вдясно,
+или с --from фигурата, която чертае стереозапис,
+а с --sheet — работен лист с фигури за тест, при желание и с ключ с отговорите, във файл PDF.</translation>
+    </message>
+    <message>
+        <source>Draw the figure of a stereo recording FILE (WAV, FLAC or Ogg), left across and right upward, in place of -x and -y.</source>
+        <translation>Начертава фигурата на стереозапис ФАЙЛ (WAV, FLAC или Ogg), левия канал хоризонтално и десния нагоре, вместо -x и -y.</translation>
+    </message>
+    <message>
+        <source>Where in the recording its figure starts, in seconds (default 0).</source>
+        <translation>Откъде в записа започва фигурата, в секунди (по подразбиране 0).</translation>
+    </message>
+    <message>
+        <source>How much of the recording its figure draws, in milliseconds, %1 to %2 (default %3).</source>
+        <translation>Колко от записа чертае фигурата, в милисекунди, от %1 до %2 (по подразбиране %3).</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>MS</translation>
+    </message>
+    <message>
+        <source>%1 goes with --from</source>
+        <translation>%1 се използва само с --from</translation>
+    </message>
+    <message>
+        <source>%1 goes with a figure of frequencies, not with --from</source>
+        <translation>%1 се използва с фигура по честоти, не с --from</translation>
+    </message>
+    <message>
+        <source>--from draws a picture: use .png, .svg or .pdf</source>
+        <translation>--from чертае картина: използвайте .png, .svg или .pdf</translation>
+    </message>
+    <message>
+        <source>--from needs a file name</source>
+        <translation>--from изисква име на файл</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a recording: %2</source>
+        <translation>„%1“ не е запис: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 channel(s): a figure needs two, left for x and right for y</source>
+        <translation>„%1“ има %2 канал(а): фигурата изисква два, левия за x и десния за y</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lasts %2 s: --at %3 with --span %4 needs %5 s</source>
+        <translation>„%1“ трае %2 с: --at %3 с --span %4 изисква %5 с</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is the recording: a recording is read, never written over</source>
+        <translation>„%1“ е самият запис: записът се чете, никога не се презаписва</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 не може да се прочете: %2</translation>
     </message>
 </context>
 <context>
