@@ -55,6 +55,22 @@ inline const QString usualOutput = QStringLiteral("По подразбиране
 inline const QString soundLine = QStringLiteral("Звук: x %1 Hz, y %2 Hz");
 inline const QString mismatchLine = QStringLiteral("; Δf = %1 Hz: един оборот за 1/Δf = %2 с");
 
+// Real signals from the sound card's input, drawn as an oscilloscope in XY mode draws
+// them: left across, right upward.
+inline const QString inputName = QStringLiteral("Вход");
+inline const QString inputText = QStringLiteral("&Вход");
+inline const QString inputKeys = QStringLiteral("F8 пуска и спира входа: левият канал чертае хоризонтално, десният — "
+                                                "вертикално, като осцилоскоп в режим XY; интервалът спира следата.");
+inline const QString inputListLabel = QStringLiteral("Вход &за звук:");
+inline const QString inputListName = QStringLiteral("Вход за звук");
+inline const QString usualInput = QStringLiteral("По подразбиране (%1)");
+inline const QString gainLabel = QStringLiteral("&Усилване:");
+inline const QString gainName = QStringLiteral("Усилване");
+inline const QString decibelSuffix = QStringLiteral(" dB");
+// What a real input brings, said beside its controls: one channel silent.
+inline const QString channelSilent = QStringLiteral("няма сигнал на %1");
+inline const QString frozenTrace = QStringLiteral("следата е спряна");
+
 // Why the dots box is off at another phase.
 inline const QString dotsOnlyAtWindowPhase =
     QStringLiteral("Точките на програмата лежат само на фигурата от главния прозорец, при φ = %1°.");

@@ -12,7 +12,10 @@
 #include "Lissajous.h"
 #include "Offer.h"
 #include "PictureTexts.h"
+#include "InputControls.h"
+#include "SignalWords.h"
 #include "SoundControls.h"
+#include "TraceCanvas.h"
 #include "TouchPoints.h"
 
 #include <QAction>
@@ -76,6 +79,8 @@ CloseUpView::CloseUpView(QWidget *parent)
     , m_announcer(new forms::Announcer(this))
     , m_showDots(new QCheckBox(showDotsText.arg(figure::Lissajous::dotCount), this))
     , m_sound(new SoundControls(*m_state, *m_announcer, this))
+    , m_input(new InputControls(*m_announcer, this))
+    , m_trace(new TraceCanvas(*m_input, this))
 {
     setWindowTitle(viewTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -104,6 +109,8 @@ CloseUpView::CloseUpView(QWidget *parent)
     connect(m_sound, &SoundControls::soundingChanged, this, soundChanged);
     connect(m_state, &ViewState::driftingChanged, this, soundChanged);
     connect(m_state, &ViewState::turnSecondsChanged, this, soundChanged);
+    connect(m_input, &InputControls::switched, this, &CloseUpView::followInput);
+    connect(m_input, &InputControls::read, this, &CloseUpView::showInputReading);
 
     resize(openingSize);
     followFigure(ViewState::Mover::Window);
@@ -123,6 +130,9 @@ void CloseUpView::setUpCaption()
     m_reading->setAccessibleName(readingName);
     forms::makeGraphic(*m_canvas);
     m_canvas->setAccessibleName(picture::figureName);
+    forms::makeGraphic(*m_trace);
+    m_trace->setAccessibleName(picture::figureName);
+    m_trace->hide();
 }
 
 void CloseUpView::layOut()
@@ -144,11 +154,13 @@ void CloseUpView::layOut()
         return row;
     };
     layout->addWidget(m_canvas, 1);
+    layout->addWidget(m_trace, 1);
     layout->addWidget(m_counts);
     layout->addWidget(m_reading);
     layout->addLayout(centredRow({m_controls, m_drifting, m_turnLabel, m_turnSeconds}));
     layout->addLayout(centredRow({m_oscillations, m_showDots}));
     layout->addLayout(centredRow({m_sound}));
+    layout->addLayout(centredRow({m_input}));
 }
 
 void CloseUpView::setUpMotion()
@@ -186,16 +198,20 @@ void CloseUpView::showNoFigure()
 void CloseUpView::followFigure(ViewState::Mover mover)
 {
     if (!m_state->hasFigure()) {
-        m_counts->setText(picture::noFigureExplained);
-        m_reading->clear();
+        if (!m_input->isOn()) {
+            m_counts->setText(picture::noFigureExplained);
+            m_reading->clear();
+        }
         m_canvas->setAccessibleDescription(picture::noFigure);
         offerFigureActions(false);
         return;
     }
     const figure::FrequencyPair frequencies = m_state->frequencies();
     const figure::TouchPoints touches(frequencies.a, frequencies.b, m_state->phaseDegrees());
-    showCaption(touches);
-    m_reading->setText(picture::readingLine(touches));
+    if (!m_input->isOn()) {
+        showCaption(touches);
+        m_reading->setText(picture::readingLine(touches));
+    }
     // At each step of the drift the picture and its caption only, and nothing a screen
     // reader would be told of: that waits until the figure stands. A draw is told of
     // by the window; the keys change the figure, which is said at once.
@@ -205,6 +221,8 @@ void CloseUpView::followFigure(ViewState::Mover mover)
 
 void CloseUpView::showCaption(const figure::TouchPoints &touches)
 {
+    if (m_input->isOn())
+        return;
     QString caption = picture::frequenciesLine(m_state->frequencies(), m_state->phaseDegrees()) + QLatin1Char('\n')
                       + picture::touchesLine(touches);
     const QString sound = soundCaption();
@@ -253,8 +271,54 @@ void CloseUpView::describe(const figure::TouchPoints &touches, bool aloud)
 
 void CloseUpView::toggleDrift()
 {
+    // While the input runs, Space holds its trace still for counting.
+    if (m_input->isOn()) {
+        m_trace->setFrozen(!m_trace->isFrozen());
+        showInputReading();
+        return;
+    }
     if (m_state->hasFigure())
         m_state->setDrifting(!m_state->drifting());
+}
+
+void CloseUpView::followInput(bool on)
+{
+    m_trace->setFrozen(false);
+    m_canvas->setVisible(!on);
+    m_trace->setVisible(on);
+    m_spokenFraction.reset();
+    if (on)
+        return showInputReading();
+    followFigure(ViewState::Mover::Window);
+}
+
+void CloseUpView::showInputReading()
+{
+    const std::optional<sound::SignalReading> &reading = m_input->reading();
+    if (!m_input->isOn() || m_trace->isFrozen() && reading)
+        return;
+    if (!reading) {
+        m_counts->setText(inputName);
+        m_reading->clear();
+        return;
+    }
+    QStringList lines{inputName + QStringLiteral(": ") + picture::signalFrequencies(*reading)};
+    if (const QString mismatch = picture::mismatchLine(*reading); !mismatch.isEmpty())
+        lines.back() += QStringLiteral("; ") + mismatch;
+    if (reading->fraction)
+        lines += picture::touchesLine(figure::TouchPoints(reading->fraction->a, reading->fraction->b));
+    if (m_trace->isFrozen())
+        lines += frozenTrace;
+    m_counts->setText(lines.join(QLatin1Char('\n')));
+    m_reading->setText(picture::fractionLine(*reading));
+    const QString description = picture::inputDescription(*reading);
+    m_trace->setAccessibleDescription(description);
+    // Said when the fraction changes, never at each reading.
+    if (reading->fraction != m_spokenFraction) {
+        m_spokenFraction = reading->fraction;
+        if (reading->fraction)
+            m_announcer->announce(description);
+    }
 }
 
 void CloseUpView::followOscillations(bool on)
@@ -383,7 +447,7 @@ void CloseUpView::resizeEvent(QResizeEvent *event)
     large.setPointSizeF(std::clamp(height() / pixelsPerPoint, smallestPoints, largestPoints));
     for (QWidget *text :
          std::initializer_list<QWidget *>{m_counts, m_controls, m_drifting, m_turnLabel, m_turnSeconds,
-                                          m_oscillations, m_showDots, m_sound})
+                                          m_oscillations, m_showDots, m_sound, m_input})
         text->setFont(large);
     // The tick boxes' squares grow with their words, which the style alone leaves small.
     const QString indicator = QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")

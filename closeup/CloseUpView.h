@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Frequencies.h"
 #include "ViewState.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -25,7 +28,9 @@ namespace closeup {
 class Drift;
 class FigureCanvas;
 class FigureControls;
+class InputControls;
 class SoundControls;
+class TraceCanvas;
 
 // A window of its own with the figure drawn last, large: the curve as a line, its
 // touch points and what they tell, for a projector or a closer look. It has its own
@@ -78,6 +83,9 @@ private:
     QString soundCaption() const;
     // The figure's lines, with its touches worked out once by whoever asks.
     void showCaption(const figure::TouchPoints &touches);
+    // The input's trace in the figure's place, and what is read from it in the caption's.
+    void followInput(bool on);
+    void showInputReading();
 
     ViewState *m_state;
     FigureCanvas *m_canvas;
@@ -96,6 +104,10 @@ private:
     forms::Announcer *m_announcer;
     QCheckBox *m_showDots;
     SoundControls *m_sound;
+    InputControls *m_input;
+    TraceCanvas *m_trace;
+    // The input's fraction a screen reader was last told of.
+    std::optional<figure::FrequencyPair> m_spokenFraction;
     QRect m_normalGeometry;
 };
 
