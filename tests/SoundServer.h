@@ -82,6 +82,9 @@ public:
     static constexpr int rate = Recording::rate;
     static constexpr auto sinkName = Recording::sinkName;
     static constexpr auto sinkDescription = "Korvana-test";
+    // An input that hears what the sink plays, as a line-out wired to a line-in: a
+    // source of its own, since Qt lists no sink's monitor among the inputs.
+    static constexpr auto loopDescription = "Korvana-loop";
 
     // Why it cannot run here, or nothing once it runs.
     QString start()
@@ -102,6 +105,10 @@ public:
         m_server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         m_server.start(QStringLiteral("pulseaudio"),
                        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--log-level=error", "-L", sinkModule(),
+                        "-L",
+                        QStringLiteral("module-remap-source source_name=korvana_loop master=%1.monitor "
+                                       "source_properties=device.description=%2")
+                            .arg(QString::fromLatin1(sinkName), QString::fromLatin1(loopDescription)),
                         "-L", QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=%1").arg(m_socket)});
         if (!m_server.waitForStarted() || !QTest::qWaitFor([this] { return QFile::exists(m_socket); }, 10000))
             return QStringLiteral("the PulseAudio server did not start");
@@ -110,11 +117,7 @@ public:
         // A null sink sleeps out its first long block before it plays at the latency
         // asked for: something heard tells it is awake.
         QProcess burst;
-        burst.start(QStringLiteral("pacat"), {QStringLiteral("--device=%1").arg(QString::fromLatin1(sinkName)), "--raw",
-                                              "--format=s16le", "--channels=2", QStringLiteral("--rate=%1").arg(rate)});
-        burst.waitForStarted();
-        burst.write(QByteArray(rate / 10 * 4, '\x10'));
-        burst.closeWriteChannel();
+        play(burst, QByteArray(rate / 10 * 4, '\x10'));
         qsizetype scanned = 0;
         const auto heard = [&] {
             for (const qsizetype recorded = m_recording->frames(); scanned < recorded; ++scanned)
@@ -146,6 +149,17 @@ public:
             .arg(QString::fromLatin1(sinkName))
             .arg(rate)
             .arg(QString::fromLatin1(sinkDescription));
+    }
+
+    // Plays 16-bit stereo frames into the sink, as a generator would, until the
+    // process is ended.
+    static void play(QProcess &player, const QByteArray &frames)
+    {
+        player.start(QStringLiteral("pacat"), {QStringLiteral("--device=%1").arg(QString::fromLatin1(sinkName)), "--raw",
+                                               "--format=s16le", "--channels=2", QStringLiteral("--rate=%1").arg(rate)});
+        player.waitForStarted();
+        player.write(frames);
+        player.closeWriteChannel();
     }
 
     // pactl's answer, for loading and unloading the sink as a device comes and goes.
