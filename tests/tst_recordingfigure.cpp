@@ -183,5 +183,5 @@ void tst_RecordingFigure::refusesWhatIsNoSuchRecording()
     QCOMPARE(file.readAll(), recording);
 }
 
-QTEST_MAIN(tst_RecordingFigure)
+QTEST_GUILESS_MAIN(tst_RecordingFigure)
 #include "tst_recordingfigure.moc"
