@@ -219,7 +219,7 @@ int drawRecording(const DrawRecording &request, const Speaker &speaker)
         return 1;
     }
     return runWriting(request.file, speaker,
-                      [&] { return figureexport::FigureFile::write(request.file, *read.figure, request.size); });
+                      [&] { return figureexport::FigureFile::write(request.file, picture::FigurePainter(*read.signal), request.size); });
 }
 
 } // namespace

@@ -197,8 +197,13 @@ void CloseUpView::showNoFigure()
 
 void CloseUpView::followFigure(ViewState::Mover mover)
 {
+    if (m_showsRecording && mover != ViewState::Mover::Drift) {
+        m_showsRecording = false;
+        m_trace->hide();
+        m_canvas->show();
+    }
     if (!m_state->hasFigure()) {
-        if (!m_input->isOn()) {
+        if (!m_input->isOn() && !m_showsRecording) {
             m_counts->setText(picture::noFigureExplained);
             m_reading->clear();
         }
@@ -208,7 +213,7 @@ void CloseUpView::followFigure(ViewState::Mover mover)
     }
     const figure::FrequencyPair frequencies = m_state->frequencies();
     const figure::TouchPoints touches(frequencies.a, frequencies.b, m_state->phaseDegrees());
-    if (!m_input->isOn()) {
+    if (!m_input->isOn() && !m_showsRecording) {
         showCaption(touches);
         m_reading->setText(picture::readingLine(touches));
     }
@@ -221,7 +226,7 @@ void CloseUpView::followFigure(ViewState::Mover mover)
 
 void CloseUpView::showCaption(const figure::TouchPoints &touches)
 {
-    if (m_input->isOn())
+    if (m_input->isOn() || m_showsRecording)
         return;
     QString caption = picture::frequenciesLine(m_state->frequencies(), m_state->phaseDegrees()) + QLatin1Char('\n')
                       + picture::touchesLine(touches);
@@ -281,8 +286,23 @@ void CloseUpView::toggleDrift()
         m_state->setDrifting(!m_state->drifting());
 }
 
+void CloseUpView::showRecording(const picture::FigurePainter::Signal &recording)
+{
+    m_input->switchOff();
+    m_showsRecording = true;
+    m_canvas->hide();
+    m_trace->show();
+    m_trace->hold(recording.points);
+    // Its measures in the caption's place, its fraction large in the reading's.
+    m_counts->setText(recording.caption.section(QLatin1Char('\n'), 0, 0));
+    m_reading->setText(recording.caption.section(QLatin1Char('\n'), 1));
+    m_trace->setAccessibleDescription(recording.description);
+    m_announcer->announce(recording.description);
+}
+
 void CloseUpView::followInput(bool on)
 {
+    m_showsRecording = false;
     m_trace->setFrozen(false);
     m_canvas->setVisible(!on);
     m_trace->setVisible(on);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FigurePainter.h"
 #include "Frequencies.h"
 #include "ViewState.h"
 
@@ -19,9 +20,6 @@ namespace figure {
 class TouchPoints;
 }
 
-namespace picture {
-class FigurePainter;
-}
 
 namespace closeup {
 
@@ -49,6 +47,9 @@ public:
     void showNoFigure();
 
     void setFullScreen(bool on);
+    // A recording's stretch held in the figure's place, with its words, until the
+    // figure changes or the input is switched.
+    void showRecording(const picture::FigurePainter::Signal &recording);
 
     const ViewState &state() const { return *m_state; }
     // The figure shown, if any, and whether the program's dots are laid over it.
@@ -106,6 +107,7 @@ private:
     SoundControls *m_sound;
     InputControls *m_input;
     TraceCanvas *m_trace;
+    bool m_showsRecording = false;
     // The input's fraction a screen reader was last told of.
     std::optional<figure::FrequencyPair> m_spokenFraction;
     QRect m_normalGeometry;

@@ -74,6 +74,11 @@ bool InputControls::isOn() const
     return m_switch->isChecked();
 }
 
+void InputControls::switchOff()
+{
+    m_switch->setChecked(false);
+}
+
 std::span<const float> InputControls::latest(qsizetype frames) const
 {
     return m_input->latest(frames);

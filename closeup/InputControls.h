@@ -41,6 +41,7 @@ public:
     InputControls(forms::Announcer &announcer, QWidget *parent = nullptr);
 
     bool isOn() const;
+    void switchOff();
     // The last frames, left and right interleaved, as they arrived.
     std::span<const float> latest(qsizetype frames) const;
     int rate() const;

@@ -38,6 +38,13 @@ void TraceCanvas::setFrozen(bool frozen)
     update();
 }
 
+void TraceCanvas::hold(std::vector<QPointF> points)
+{
+    m_kept = std::move(points);
+    m_frozen = true;
+    update();
+}
+
 std::vector<QPointF> TraceCanvas::trace() const
 {
     const std::span<const float> samples = m_input.latest(qsizetype(m_input.rate()) * persistenceMilliseconds / 1000);

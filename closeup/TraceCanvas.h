@@ -22,6 +22,8 @@ public:
     TraceCanvas(const InputControls &input, QWidget *parent = nullptr);
 
     void setFrozen(bool frozen);
+    // Points from elsewhere, a recording's, held as a frozen trace.
+    void hold(std::vector<QPointF> points);
     bool isFrozen() const { return m_frozen; }
 
 protected:

@@ -5,6 +5,7 @@
 #include "FigureFile.h"
 #include "FigurePainter.h"
 #include "PrintedPage.h"
+#include "RecordingFigure.h"
 #include "ToneFile.h"
 
 #include <QBuffer>
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
@@ -56,6 +58,28 @@ QString withEnding(const QString &path, const QString &chosenType)
 }
 
 } // namespace
+
+std::optional<picture::FigurePainter::Signal> ExportActions::openRecording(QWidget *parent)
+{
+    const QString path = QFileDialog::getOpenFileName(
+        parent, openRecordingTitle, QStandardPaths::writableLocation(QStandardPaths::MusicLocation), recordingTypes);
+    if (path.isEmpty())
+        return std::nullopt;
+    const double spanMilliseconds = RecordingFigure::usualSpanMilliseconds;
+    RecordingFigure::Read read = RecordingFigure::read(path, 0, spanMilliseconds);
+    if (read.signal)
+        return std::move(read.signal);
+    using Problem = sound::RecordingFile::Problem;
+    const QString reason = read.problem == Problem::NotStereo ? notStereoReason.arg(read.channels)
+                           : read.problem == Problem::TooShort
+                               ? tooShortReason.arg(QLocale(QLocale::Bulgarian).toString(read.seconds),
+                                                    QLocale(QLocale::Bulgarian).toString(spanMilliseconds / 1000))
+                               : read.detail;
+    QMessageBox::warning(parent, openRecordingTitle,
+                         notOpened.arg(forms::quoteControlCharacters(QDir::toNativeSeparators(path)),
+                                       forms::quoteControlCharacters(reason)));
+    return std::nullopt;
+}
 
 QString ExportActions::suggestedPath(std::optional<figure::FrequencyPair> frequencies, double phaseDegrees)
 {

@@ -2,6 +2,7 @@
 
 #include "ExportFailure.h"
 #include "FigureExport.h"
+#include "FigurePainter.h"
 
 #include <QString>
 
@@ -40,6 +41,11 @@ public:
     // Prints one page on a printer set up by the print dialog, the figure under a
     // heading, as large as fits, or writes that page whole to the PDF file it prints to.
     static ExportResult printOn(QPrinter &printer, const picture::FigurePainter &figure, bool withDots);
+
+    // A recording the user chooses, its first tenth of a second read as a figure's
+    // points and words; nothing where the user cancels, or where it cannot be read,
+    // which is said.
+    static std::optional<picture::FigurePainter::Signal> openRecording(QWidget *parent);
 
     // The name a save proposes, in the user's Pictures folder: lissajous-a2-b3.png,
     // or lissajous.png for no figure.

@@ -9,6 +9,15 @@ namespace figureexport {
 inline const QString copyText = QStringLiteral("Копирай картината");
 inline const QString saveText = QStringLiteral("Запази картината като…");
 inline const QString printText = QStringLiteral("Отпечатай…");
+// A recording's figure, drawn in the view.
+inline const QString openRecordingText = QStringLiteral("Отвори запис…");
+inline const QString openRecordingTitle = QStringLiteral("Отваряне на запис");
+inline const QString recordingTypes = QStringLiteral("Стереозапис (*.wav *.flac *.ogg *.oga);;Всички файлове (*)");
+// The file, then the reason.
+inline const QString notOpened = QStringLiteral("Записът\n%1\nне беше отворен.\n\nПричина: %2");
+// The reasons a recording gives: its channels; its length and the length a figure needs.
+inline const QString notStereoReason = QStringLiteral("Записът има %1 канал(а), а фигурата изисква два: левия за x и десния за y.");
+inline const QString tooShortReason = QStringLiteral("Записът трае %1 с, а фигурата изисква %2 с.");
 inline const QString saveTitle = QStringLiteral("Запазване на картината");
 inline const QString fileTypes =
     QStringLiteral("Изображение PNG (*.png);;Векторна графика SVG (*.svg);;Документ PDF (*.pdf);;Звук (*.wav)");

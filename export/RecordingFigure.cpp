@@ -51,12 +51,12 @@ RecordingFigure::Read RecordingFigure::read(const QString &recording, double atS
     if (span.problem == RecordingFile::Problem::Broken && file.error() != QFileDevice::NoError)
         read.detail = file.errorString();
     if (span.problem == RecordingFile::Problem::None)
-        read.figure.emplace(figureOf(span, atSeconds, spanMilliseconds));
+        read.signal = signalOf(span, atSeconds, spanMilliseconds);
     return read;
 }
 
-picture::FigurePainter RecordingFigure::figureOf(const RecordingFile::Span &span, double atSeconds,
-                                                 double spanMilliseconds)
+picture::FigurePainter::Signal RecordingFigure::signalOf(const RecordingFile::Span &span, double atSeconds,
+                                                        double spanMilliseconds)
 {
     const sound::SignalReading reading = sound::SignalReading::of(span.samples, span.rate);
     picture::FigurePainter::Signal signal;
@@ -72,7 +72,7 @@ picture::FigurePainter RecordingFigure::figureOf(const RecordingFile::Span &span
                      + QLatin1Char('\n') + picture::fractionLine(reading);
     signal.title = picture::recordingTitle(reading);
     signal.description = signal.title;
-    return picture::FigurePainter(std::move(signal));
+    return signal;
 }
 
 } // namespace figureexport

@@ -27,10 +27,10 @@ public:
         return milliseconds >= shortestSpanMilliseconds && milliseconds <= longestSpanMilliseconds;
     }
 
-    // The figure, or what is wrong with the recording: its problem, with the system's or
-    // libsndfile's words where they say more.
+    // The figure's points and words, or what is wrong with the recording: its problem,
+    // with the system's or libsndfile's words where they say more.
     struct Read {
-        std::optional<picture::FigurePainter> figure;
+        std::optional<picture::FigurePainter::Signal> signal;
         sound::RecordingFile::Problem problem = sound::RecordingFile::Problem::None;
         QString detail;
         int channels = 0;
@@ -38,9 +38,9 @@ public:
     };
     static Read read(const QString &recording, double atSeconds, double spanMilliseconds);
 
-    // The figure of samples already read, as the view draws an opened recording too.
-    static picture::FigurePainter figureOf(const sound::RecordingFile::Span &span, double atSeconds,
-                                           double spanMilliseconds);
+    // The figure of samples already read: its points, and its caption's words.
+    static picture::FigurePainter::Signal signalOf(const sound::RecordingFile::Span &span, double atSeconds,
+                                                   double spanMilliseconds);
 };
 
 } // namespace figureexport

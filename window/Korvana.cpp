@@ -73,6 +73,7 @@ void Korvana::offerExportsIn(closeup::CloseUpView *view)
     addHandledAction(*view, figureexport::saveText, &Korvana::saveFigure, QKeySequence::Save);
     addHandledAction(*view, figureexport::printText, &Korvana::printFigure, QKeySequence::Print);
     addHandledAction(*view, sheet::actionText, &Korvana::makeWorksheet, worksheetKeys);
+    addHandledAction(*view, figureexport::openRecordingText, &Korvana::openRecording, QKeySequence::Open);
     forms::offerActionsMenu(*view);
 }
 
@@ -117,6 +118,15 @@ void Korvana::makeWorksheet()
     closeup::CloseUpView *view = m_closeUp.view();
     if (view && view->state().hasFigure())
         sheet::SheetPrinting::makeSheet(view, view->state().frequencies(), view->worksheetPhaseDegrees());
+}
+
+void Korvana::openRecording()
+{
+    closeup::CloseUpView *view = m_closeUp.view();
+    if (!view)
+        return;
+    if (const std::optional<picture::FigurePainter::Signal> recording = figureexport::ExportActions::openRecording(view))
+        view->showRecording(*recording);
 }
 
 void Korvana::onViewFigure(void (*act)(QWidget *, const picture::FigurePainter &, bool))

@@ -34,6 +34,7 @@ private slots:
     void saveFigure();
     void printFigure();
     void makeWorksheet();
+    void openRecording();
 
 private:
     // The members of the control arrays, by what they are for.
