@@ -369,7 +369,8 @@ void CloseUpView::drift(double degrees)
 void CloseUpView::offerFigureActions(bool enabled)
 {
     for (QAction *action : actions())
-        forms::offer(*action, enabled, picture::noFigureExplained);
+        if (!action->property(needsNoFigure).toBool())
+            forms::offer(*action, enabled, picture::noFigureExplained);
     forms::offer(*m_controls, enabled, picture::noFigureExplained);
     forms::offer(*m_drifting, enabled, picture::noFigureExplained, driftKeys);
     forms::offer(*m_oscillations, enabled, picture::noFigureExplained, oscillationsHint);

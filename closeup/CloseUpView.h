@@ -40,6 +40,10 @@ class CloseUpView : public QWidget {
     Q_OBJECT
 
 public:
+    // An action given this property, true, needs no figure (opening a recording): it
+    // stays on while there is none.
+    static constexpr auto needsNoFigure = "korvanaNeedsNoFigure";
+
     explicit CloseUpView(QWidget *parent = nullptr);
 
     // The window's figure, at the window's phase.

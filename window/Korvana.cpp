@@ -73,7 +73,11 @@ void Korvana::offerExportsIn(closeup::CloseUpView *view)
     addHandledAction(*view, figureexport::saveText, &Korvana::saveFigure, QKeySequence::Save);
     addHandledAction(*view, figureexport::printText, &Korvana::printFigure, QKeySequence::Print);
     addHandledAction(*view, sheet::actionText, &Korvana::makeWorksheet, worksheetKeys);
-    addHandledAction(*view, figureexport::openRecordingText, &Korvana::openRecording, QKeySequence::Open);
+    // A recording needs no figure: on whatever the view shows.
+    QAction *openRecording = addHandledAction(*view, figureexport::openRecordingText, &Korvana::openRecording,
+                                              QKeySequence::Open);
+    openRecording->setProperty(closeup::CloseUpView::needsNoFigure, true);
+    forms::offer(*openRecording, true, {});
     forms::offerActionsMenu(*view);
 }
 
