@@ -196,8 +196,13 @@ int drawRecording(const DrawRecording &request, const Speaker &speaker)
         speaker.complain(language.text(recordingIsPicture).arg(request.file));
         return 2;
     }
-    const figureexport::RecordingFigure::Read read =
-        figureexport::RecordingFigure::read(request.recording, request.atSeconds, request.spanMilliseconds);
+    figureexport::RecordingFigure::Read read;
+    try {
+        read = figureexport::RecordingFigure::read(request.recording, request.atSeconds, request.spanMilliseconds);
+    } catch (const std::bad_alloc &) {
+        speaker.complain(language.text(notWritten).arg(request.file, reasons(language).noMemory));
+        return 1;
+    }
     switch (read.problem) {
     case Problem::None:
         break;

@@ -70,6 +70,9 @@ inline const QString decibelSuffix = QStringLiteral(" dB");
 // What a real input brings, said beside its controls: one channel silent.
 inline const QString channelSilent = QStringLiteral("няма сигнал на %1");
 inline const QString frozenTrace = QStringLiteral("следата е спряна");
+// Why the figure's copy, save and print are off while a trace is shown.
+inline const QString traceInPlace =
+    QStringLiteral("На мястото на фигурата е входът или запис: изключете „Вход“ или изведете фигура.");
 
 // Why the dots box is off at another phase.
 inline const QString dotsOnlyAtWindowPhase =

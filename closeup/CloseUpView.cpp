@@ -110,7 +110,11 @@ CloseUpView::CloseUpView(QWidget *parent)
     connect(m_state, &ViewState::driftingChanged, this, soundChanged);
     connect(m_state, &ViewState::turnSecondsChanged, this, soundChanged);
     connect(m_input, &InputControls::switched, this, &CloseUpView::followInput);
-    connect(m_input, &InputControls::read, this, &CloseUpView::showInputReading);
+    // A held trace keeps the reading it was held with.
+    connect(m_input, &InputControls::read, this, [this] {
+        if (!m_trace->isFrozen())
+            showInputReading();
+    });
 
     resize(openingSize);
     followFigure(ViewState::Mover::Window);
@@ -280,6 +284,8 @@ void CloseUpView::toggleDrift()
     if (m_input->isOn()) {
         m_trace->setFrozen(!m_trace->isFrozen());
         showInputReading();
+        if (m_trace->isFrozen())
+            m_announcer->announce(frozenTrace);
         return;
     }
     if (m_state->hasFigure())
@@ -293,6 +299,7 @@ void CloseUpView::showRecording(const picture::FigurePainter::Signal &recording)
     m_canvas->hide();
     m_trace->show();
     m_trace->hold(recording.points);
+    offerFigureActions(m_state->hasFigure());
     // Its measures in the caption's place, its fraction large in the reading's.
     m_counts->setText(recording.caption.section(QLatin1Char('\n'), 0, 0));
     m_reading->setText(recording.caption.section(QLatin1Char('\n'), 1));
@@ -307,6 +314,7 @@ void CloseUpView::followInput(bool on)
     m_canvas->setVisible(!on);
     m_trace->setVisible(on);
     m_spokenFraction.reset();
+    offerFigureActions(m_state->hasFigure());
     if (on)
         return showInputReading();
     followFigure(ViewState::Mover::Window);
@@ -315,7 +323,7 @@ void CloseUpView::followInput(bool on)
 void CloseUpView::showInputReading()
 {
     const std::optional<sound::SignalReading> &reading = m_input->reading();
-    if (!m_input->isOn() || m_trace->isFrozen() && reading)
+    if (!m_input->isOn())
         return;
     if (!reading) {
         m_counts->setText(inputName);
@@ -368,9 +376,11 @@ void CloseUpView::drift(double degrees)
 
 void CloseUpView::offerFigureActions(bool enabled)
 {
+    // What takes the figure out takes the formula's: not while a trace stands in its place.
+    const bool figureShown = !m_input->isOn() && !m_showsRecording;
     for (QAction *action : actions())
         if (!action->property(needsNoFigure).toBool())
-            forms::offer(*action, enabled, picture::noFigureExplained);
+            forms::offer(*action, enabled && figureShown, enabled ? traceInPlace : picture::noFigureExplained);
     forms::offer(*m_controls, enabled, picture::noFigureExplained);
     forms::offer(*m_drifting, enabled, picture::noFigureExplained, driftKeys);
     forms::offer(*m_oscillations, enabled, picture::noFigureExplained, oscillationsHint);

@@ -66,7 +66,12 @@ std::optional<picture::FigurePainter::Signal> ExportActions::openRecording(QWidg
     if (path.isEmpty())
         return std::nullopt;
     const double spanMilliseconds = RecordingFigure::usualSpanMilliseconds;
-    RecordingFigure::Read read = RecordingFigure::read(path, 0, spanMilliseconds);
+    RecordingFigure::Read read;
+    try {
+        read = RecordingFigure::read(path, 0, spanMilliseconds);
+    } catch (const std::bad_alloc &) {
+        read.detail = reasons.noMemory;
+    }
     if (read.signal)
         return std::move(read.signal);
     using Problem = sound::RecordingFile::Problem;

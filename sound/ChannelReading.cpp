@@ -47,7 +47,7 @@ ChannelReading ChannelReading::of(std::span<const float> samples, int rate)
                                   ? rising
                                   : falling;
     if (longer.periods > 0)
-        reading.hertz = longer.periods * rate / (longer.last - *longer.first);
+        reading.hertz = double(longer.periods) * rate / (longer.last - *longer.first);
     return reading;
 }
 

@@ -53,7 +53,7 @@ RecordingFile::Span RecordingFile::read(Source &source, double fromSeconds, doub
     SF_VIRTUAL_IO io{&length, &seek, &readBytes, &writeNothing, &tell};
     SF_INFO info{};
     std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> file(sf_open_virtual(&io, SFM_READ, &info, &source), &sf_close);
-    if (!file || info.samplerate <= 0 || info.frames <= 0) {
+    if (!file || info.samplerate <= 0) {
         span.problem = Problem::NotARecording;
         span.detail = sf_strerror(file.get());
         return span;

@@ -118,6 +118,9 @@ void SignalInput::stop()
 void SignalInput::release()
 {
     m_watch.stop();
+    // A source left alone below keeps its stream: it reads into nothing of ours.
+    if (m_stream)
+        m_stream->disconnect(this);
     m_stream = nullptr;
     if (!m_source)
         return;
@@ -129,6 +132,7 @@ void SignalInput::release()
         delete m_source;
     else
         m_source->setParent(nullptr);
+    m_source.clear();
 }
 
 void SignalInput::fail(const QString &reason)

@@ -1,5 +1,6 @@
 #include "CloseUpTexts.h"
 #include "CloseUpView.h"
+#include "InputControls.h"
 #include "SoundServer.h"
 #include "TraceCanvas.h"
 
@@ -93,11 +94,13 @@ void TestInputControls::readsWhatIsPlayed()
     QVERIFY(QTest::qWaitForWindowExposed(view));
     QTest::keyClick(view, Qt::Key_F8);
     auto *trace = view->findChild<closeup::TraceCanvas *>();
+    // Beside the input's controls, their captions and only the trouble expected.
     const auto said = [&] {
-        for (QLabel *label : view->findChildren<QLabel *>())
-            if (label->isVisible() && label->text() == trouble)
-                return true;
-        return trouble.isEmpty();
+        QStringList shown;
+        for (QLabel *label : view->findChild<closeup::InputControls *>()->findChildren<QLabel *>())
+            if (label->isVisible() && !label->text().endsWith(QLatin1Char(':')))
+                shown << label->text();
+        return shown == (trouble.isEmpty() ? QStringList() : QStringList{trouble});
     };
     QTRY_VERIFY_WITH_TIMEOUT(trace->isVisible() && trace->accessibleDescription() == description && said(), 3000);
     // A figure that stands, within full scale: held still with Space, every point of
@@ -105,6 +108,10 @@ void TestInputControls::readsWhatIsPlayed()
     if (level < 1 && level > 0 && std::trunc(xHertz) == xHertz) {
         QTest::keyClick(view, Qt::Key_Space);
         QVERIFY(trace->isFrozen());
+        bool saysHeld = false;
+        for (QLabel *label : view->findChildren<QLabel *>())
+            saysHeld = saysHeld || label->text().endsWith(closeup::frozenTrace);
+        QVERIFY(saysHeld);
         const QImage image = trace->grab().toImage();
         const double side = std::min(image.width(), image.height()) * 0.88 / 2;
         const QPointF centre = QRectF(image.rect()).center();

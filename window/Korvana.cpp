@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QPointer>
 #include <QShortcut>
 
 namespace {
@@ -126,10 +127,12 @@ void Korvana::makeWorksheet()
 
 void Korvana::openRecording()
 {
-    closeup::CloseUpView *view = m_closeUp.view();
+    // The view may be closed while the file dialog runs.
+    const QPointer<closeup::CloseUpView> view = m_closeUp.view();
     if (!view)
         return;
-    if (const std::optional<picture::FigurePainter::Signal> recording = figureexport::ExportActions::openRecording(view))
+    const std::optional<picture::FigurePainter::Signal> recording = figureexport::ExportActions::openRecording(view);
+    if (recording && view)
         view->showRecording(*recording);
 }
 
