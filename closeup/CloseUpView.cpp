@@ -163,7 +163,7 @@ void CloseUpView::layOut()
     layout->addWidget(m_reading);
     layout->addLayout(centredRow({m_controls, m_drifting, m_turnLabel, m_turnSeconds}));
     layout->addLayout(centredRow({m_oscillations, m_showDots}));
-    layout->addLayout(centredRow({m_sound}));
+    layout->addLayout(centredRow({m_sound, m_input->inputSwitch()}));
     layout->addLayout(centredRow({m_input}));
 }
 

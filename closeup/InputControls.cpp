@@ -30,7 +30,7 @@ InputControls::InputControls(forms::Announcer &announcer, QWidget *parent)
     : QWidget(parent)
     , m_announcer(announcer)
     , m_input(new sound::SignalInput(this))
-    , m_switch(new QCheckBox(inputText, this))
+    , m_switch(new QCheckBox(inputText, parent))
     , m_inputs(new QComboBox(this))
     , m_gain(new QSpinBox(this))
     , m_trouble(new QLabel(this))
@@ -53,11 +53,12 @@ InputControls::InputControls(forms::Announcer &announcer, QWidget *parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins({});
     for (QWidget *widget :
-         std::initializer_list<QWidget *>{m_switch, inputsCaption, m_inputs, gainCaption, m_gain})
+         std::initializer_list<QWidget *>{inputsCaption, m_inputs, gainCaption, m_gain})
         row->addWidget(widget);
     row->addWidget(m_trouble, 1);
 
-    connect(new QShortcut(QKeySequence(inputKey), this), &QShortcut::activated, m_switch, &QCheckBox::toggle);
+    // On the switch, which is shown while the rest may not be.
+    connect(new QShortcut(QKeySequence(inputKey), m_switch), &QShortcut::activated, m_switch, &QCheckBox::toggle);
     connect(m_switch, &QCheckBox::toggled, this, &InputControls::switchInput);
     connect(m_inputs, &QComboBox::activated, this, &InputControls::chooseInput);
     connect(m_input, &sound::SignalInput::inputsChanged, this, &InputControls::listInputs);
@@ -67,6 +68,7 @@ InputControls::InputControls(forms::Announcer &announcer, QWidget *parent)
     m_reader.setInterval(readEveryMilliseconds);
     connect(&m_reader, &QTimer::timeout, this, &InputControls::readNow);
     listInputs();
+    setVisible(false);
 }
 
 bool InputControls::isOn() const
@@ -94,6 +96,16 @@ double InputControls::gain() const
     return std::pow(10.0, m_gain->value() / decibelsPerTenfold);
 }
 
+QCheckBox *InputControls::inputSwitch() const
+{
+    return m_switch;
+}
+
+void InputControls::showWhatMatters()
+{
+    setVisible(isOn() || !m_trouble->text().isEmpty());
+}
+
 void InputControls::switchInput(bool on)
 {
     m_reading.reset();
@@ -108,6 +120,7 @@ void InputControls::switchInput(bool on)
         m_input->stop();
         m_reader.stop();
     }
+    showWhatMatters();
     emit switched(on);
 }
 
@@ -156,6 +169,7 @@ void InputControls::say(const QString &trouble)
         return;
     m_trouble->setText(trouble);
     m_trouble->setVisible(!trouble.isEmpty());
+    showWhatMatters();
     if (!trouble.isEmpty())
         m_announcer.announce(trouble);
 }

@@ -23,7 +23,9 @@ class SignalInput;
 
 namespace closeup {
 
-// The view's input: a switch (and F8), the input to take and a gain in decibels.
+// The view's input: a switch (and F8), the input to take and a gain in decibels. The
+// switch stands where the view puts it; the rest shows only while the input is on,
+// or has something to say, so that it takes no room from the figure otherwise.
 // While on, it keeps what arrives, reads it a few times a second as a student would
 // (SignalReading), and says beside the controls and to a screen reader what is wrong
 // with it: silence, a silent channel, clipping, no fraction near, or an input that
@@ -41,6 +43,8 @@ public:
     InputControls(forms::Announcer &announcer, QWidget *parent = nullptr);
 
     bool isOn() const;
+    // Made in the parent given, for the view to place.
+    QCheckBox *inputSwitch() const;
     void switchOff();
     // The last frames, left and right interleaved, as they arrived.
     std::span<const float> latest(qsizetype frames) const;
@@ -57,6 +61,7 @@ signals:
 
 private:
     void switchInput(bool on);
+    void showWhatMatters();
     void listInputs();
     void chooseInput();
     void readNow();
