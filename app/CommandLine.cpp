@@ -219,6 +219,16 @@ std::variant<figure::FrequencyPair, Refuse> frequenciesOf(const QCommandLinePars
     return frequencies;
 }
 
+// A number from lowest to highest, or nothing.
+std::optional<double> numberIn(const QString &text, double lowest, double highest)
+{
+    bool isNumber = false;
+    const double value = text.toDouble(&isNumber);
+    if (!isNumber || !(value >= lowest && value <= highest))
+        return std::nullopt;
+    return value;
+}
+
 // The sound the options ask for, with frequencies, or what is wrong with them.
 Task tonesTask(const QString &file, figure::FrequencyPair frequencies, const QCommandLineParser &parser,
                const Options &options, const QStringList &arguments, const Language &language)
@@ -231,29 +241,19 @@ Task tonesTask(const QString &file, figure::FrequencyPair frequencies, const QCo
                           sound::Tones::highestBase, language);
     request.tones.baseHertz = *base;
     const QString secondsText = parser.value(options.seconds);
-    bool isNumber = false;
-    const double seconds = secondsText.toDouble(&isNumber);
-    if (!isNumber || !sound::WaveFile::containsSeconds(seconds))
+    const std::optional<double> seconds =
+        numberIn(secondsText, sound::WaveFile::shortestSeconds, sound::WaveFile::longestSeconds);
+    if (!seconds)
         return Refuse{language.text(notANumberInRange)
                           .arg(spelledAs(arguments, options.seconds), secondsText,
                                QString::number(sound::WaveFile::shortestSeconds),
                                QString::number(sound::WaveFile::longestSeconds))};
-    request.seconds = seconds;
+    request.seconds = *seconds;
     const std::optional<int> phase = phaseOf(parser, options);
     if (!phase)
         return phaseRefused(parser, options, arguments, language);
     request.tones.phaseDegrees = *phase;
     return request;
-}
-
-// A number from lowest to highest, or nothing.
-std::optional<double> numberIn(const QString &text, double lowest, double highest)
-{
-    bool isNumber = false;
-    const double value = text.toDouble(&isNumber);
-    if (!isNumber || !(value >= lowest && value <= highest))
-        return std::nullopt;
-    return value;
 }
 
 // The picture's side the options ask for, or what is wrong with it.

@@ -10,12 +10,13 @@ centre where the circle leaves it blank.
 import ctypes
 import ctypes.util
 import math
-import os
 import statistics
 import subprocess
 import sys
 import threading
 import time
+
+from process_cpu import cpu_percent
 
 RATE = 48000
 HERTZ = 300
@@ -133,16 +134,6 @@ def square_centre(window):
     if not xs:
         sys.exit("input_measure: no square on the screen")
     return (min(xs) + max(xs)) // 2, (min(ys) + max(ys)) // 2
-
-
-def cpu_percent(pid, seconds):
-    def ticks():
-        with open(f"/proc/{pid}/stat") as stat:
-            fields = stat.read().rsplit(")", 1)[1].split()
-        return int(fields[11]) + int(fields[12])
-    before = ticks()
-    time.sleep(seconds)
-    return 100 * (ticks() - before) / os.sysconf("SC_CLK_TCK") / seconds
 
 
 def main():

@@ -17,6 +17,8 @@ import sys
 import threading
 import time
 
+from process_cpu import cpu_percent
+
 RATE = 48000
 LEFT_HZ, RIGHT_HZ = 19 * 220, 18 * 220
 # Windows that hold whole turns of the tone fitted: 50 ms of the left one (209), 25 ms
@@ -147,16 +149,6 @@ def gaps(recorder, seconds):
         count += silent == SILENT_FRAMES
     key("space")
     return count
-
-
-def cpu_percent(pid, seconds):
-    def ticks():
-        with open(f"/proc/{pid}/stat") as stat:
-            fields = stat.read().rsplit(")", 1)[1].split()
-        return int(fields[11]) + int(fields[12])
-    before = ticks()
-    time.sleep(seconds)
-    return 100 * (ticks() - before) / os.sysconf("SC_CLK_TCK") / seconds
 
 
 def main():

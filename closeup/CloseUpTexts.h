@@ -48,8 +48,8 @@ inline const QString baseName = QStringLiteral("Основен тон");
 inline const QString hertzSuffix = QStringLiteral(" Hz");
 inline const QString outputLabel = QStringLiteral("&Изход:");
 inline const QString outputName = QStringLiteral("Изход за звук");
-// The first output in the list: whichever the system plays on, %1 now.
-inline const QString usualOutput = QStringLiteral("По подразбиране (%1)");
+// The first device in a list of outputs or inputs: whichever the system uses, %1 now.
+inline const QString usualDevice = QStringLiteral("По подразбиране (%1)");
 // What the two tones are in hertz, as a laboratory generator shows them, and the drift
 // as the mismatch it stands for: the figure turns once in 1/Δf seconds.
 inline const QString soundLine = QStringLiteral("Звук: x %1 Hz, y %2 Hz");
@@ -63,7 +63,6 @@ inline const QString inputKeys = QStringLiteral("F8 пуска и спира в�
                                                 "вертикално, като осцилоскоп в режим XY; интервалът спира следата.");
 inline const QString inputListLabel = QStringLiteral("Вход &за звук:");
 inline const QString inputListName = QStringLiteral("Вход за звук");
-inline const QString usualInput = QStringLiteral("По подразбиране (%1)");
 inline const QString gainLabel = QStringLiteral("&Усилване:");
 inline const QString gainName = QStringLiteral("Усилване");
 inline const QString decibelSuffix = QStringLiteral(" dB");

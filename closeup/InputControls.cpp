@@ -2,6 +2,7 @@
 
 #include "Announcer.h"
 #include "CloseUpTexts.h"
+#include "DeviceList.h"
 #include "PictureTexts.h"
 #include "SignalInput.h"
 #include "SignalWords.h"
@@ -126,14 +127,7 @@ void InputControls::switchInput(bool on)
 
 void InputControls::listInputs()
 {
-    const QByteArray chosen = m_inputs->currentData().toByteArray();
-    const QSignalBlocker quiet(m_inputs);
-    m_inputs->clear();
-    const QList<QAudioDevice> inputs = sound::SignalInput::inputs();
-    m_inputs->addItem(usualInput.arg(inputs.isEmpty() ? QString() : inputs.front().description()), QByteArray());
-    for (const QAudioDevice &input : inputs)
-        m_inputs->addItem(input.description(), input.id());
-    m_inputs->setCurrentIndex(std::max(0, m_inputs->findData(chosen)));
+    listDevices(*m_inputs, sound::SignalInput::inputs());
 }
 
 void InputControls::chooseInput()

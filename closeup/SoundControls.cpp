@@ -2,6 +2,7 @@
 
 #include "Announcer.h"
 #include "CloseUpTexts.h"
+#include "DeviceList.h"
 #include "Offer.h"
 #include "TonePlayer.h"
 #include "ViewState.h"
@@ -124,15 +125,7 @@ void SoundControls::followState()
 
 void SoundControls::listOutputs()
 {
-    const QByteArray chosen = m_outputs->currentData().toByteArray();
-    const QSignalBlocker quiet(m_outputs);
-    m_outputs->clear();
-    const QList<QAudioDevice> outputs = m_player->outputs();
-    m_outputs->addItem(usualOutput.arg(outputs.isEmpty() ? QString() : outputs.front().description()), QByteArray());
-    for (const QAudioDevice &output : outputs)
-        m_outputs->addItem(output.description(), output.id());
-    // Keeps the choice while it is there; the player says so when it is not.
-    m_outputs->setCurrentIndex(std::max(0, m_outputs->findData(chosen)));
+    listDevices(*m_outputs, m_player->outputs());
 }
 
 void SoundControls::chooseOutput()

@@ -22,11 +22,6 @@ public:
     // A day: later than any classroom's recording begins.
     static constexpr double latestAtSeconds = 86400;
 
-    static constexpr bool containsSpan(double milliseconds)
-    {
-        return milliseconds >= shortestSpanMilliseconds && milliseconds <= longestSpanMilliseconds;
-    }
-
     // The figure's points and words, or what is wrong with the recording: its problem,
     // with the system's or libsndfile's words where they say more.
     struct Read {

@@ -1,5 +1,6 @@
 #include "SignalInput.h"
 
+#include "AudioDevices.h"
 #include "InputTexts.h"
 
 #include <QAudioSource>
@@ -7,45 +8,17 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <optional>
 
 namespace sound {
 
 namespace {
 
-constexpr int usualRate = 48000;
-constexpr int channels = 2;
+using namespace audiodevices;
+
 constexpr double fullScale = -double(std::numeric_limits<qint16>::min());
 // The sound card's buffer: short, for the trace to follow the signal at once.
 constexpr int bufferMilliseconds = 40;
 constexpr qint64 microsecondsPerMillisecond = 1000;
-// How often the inputs and the arrivals are looked at, and how many looks in a row
-// with nothing arrived mean the input has stopped: a busy window delays one, not two.
-constexpr int watchMilliseconds = 250;
-constexpr int idleWatchesToFail = 2;
-
-QList<QByteArray> idsOf(const QList<QAudioDevice> &inputs)
-{
-    QList<QByteArray> ids;
-    for (const QAudioDevice &input : inputs)
-        ids.append(input.id());
-    return ids;
-}
-
-// 16-bit stereo at 48 kHz, or else at the input's own rate.
-std::optional<QAudioFormat> recordableFormat(const QAudioDevice &input)
-{
-    QAudioFormat format;
-    format.setChannelCount(channels);
-    format.setChannelConfig(QAudioFormat::ChannelConfigStereo);
-    format.setSampleFormat(QAudioFormat::Int16);
-    for (const int rate : {usualRate, input.preferredFormat().sampleRate()}) {
-        format.setSampleRate(rate);
-        if (rate > 0 && input.isFormatSupported(format))
-            return format;
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -64,22 +37,12 @@ SignalInput::~SignalInput()
 
 QList<QAudioDevice> SignalInput::inputs()
 {
-    QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
-    const QAudioDevice usual = QMediaDevices::defaultAudioInput();
-    const auto at = std::find(inputs.begin(), inputs.end(), usual);
-    if (at != inputs.end())
-        std::rotate(inputs.begin(), at, at + 1);
-    return inputs;
+    return defaultFirst(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput());
 }
 
 QAudioDevice SignalInput::chosenInput() const
 {
-    if (m_inputId.isEmpty())
-        return QMediaDevices::defaultAudioInput();
-    for (const QAudioDevice &input : QMediaDevices::audioInputs())
-        if (input.id() == m_inputId)
-            return input;
-    return {};
+    return chosen(QMediaDevices::audioInputs(), QMediaDevices::defaultAudioInput(), m_inputId);
 }
 
 void SignalInput::start(const QByteArray &inputId)
@@ -92,7 +55,7 @@ void SignalInput::start(const QByteArray &inputId)
     m_input = chosenInput();
     if (m_input.isNull())
         return fail(noInput);
-    const std::optional<QAudioFormat> format = recordableFormat(m_input);
+    const std::optional<QAudioFormat> format = stereoFormat(m_input);
     if (!format)
         return fail(inputFormatRefused.arg(m_input.description()));
     m_format = *format;

@@ -1,50 +1,22 @@
 #include "TonePlayer.h"
 
+#include "AudioDevices.h"
 #include "PlayerTexts.h"
 #include "ToneGenerator.h"
 #include "ToneStream.h"
 
 #include <QAudioSink>
 
-#include <algorithm>
 #include <optional>
 
 namespace sound {
 
 namespace {
 
-constexpr int usualRate = 48000;
-constexpr int channels = 2;
+using namespace audiodevices;
+
 constexpr int fadeMilliseconds = int(ToneGenerator::fadeSeconds * 1000);
 constexpr qint64 microsecondsPerMillisecond = 1000;
-// How often the outputs and the stream are looked at while it plays, and how many
-// looks in a row with nothing taken mean the output has stopped taking the sound: a
-// window busy for a moment delays a look, but not two.
-constexpr int watchMilliseconds = 250;
-constexpr int idleWatchesToFail = 2;
-
-QList<QByteArray> idsOf(const QList<QAudioDevice> &outputs)
-{
-    QList<QByteArray> ids;
-    for (const QAudioDevice &output : outputs)
-        ids.append(output.id());
-    return ids;
-}
-
-// 16-bit stereo at 48 kHz, or else at the output's own rate.
-std::optional<QAudioFormat> playableFormat(const QAudioDevice &output)
-{
-    QAudioFormat format;
-    format.setChannelCount(channels);
-    format.setChannelConfig(QAudioFormat::ChannelConfigStereo);
-    format.setSampleFormat(QAudioFormat::Int16);
-    for (const int rate : {usualRate, output.preferredFormat().sampleRate()}) {
-        format.setSampleRate(rate);
-        if (rate > 0 && output.isFormatSupported(format))
-            return format;
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -70,22 +42,12 @@ TonePlayer::~TonePlayer()
 
 QList<QAudioDevice> TonePlayer::outputs() const
 {
-    QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
-    const QAudioDevice usual = QMediaDevices::defaultAudioOutput();
-    const auto at = std::find(outputs.begin(), outputs.end(), usual);
-    if (at != outputs.end())
-        std::rotate(outputs.begin(), at, at + 1);
-    return outputs;
+    return defaultFirst(QMediaDevices::audioOutputs(), QMediaDevices::defaultAudioOutput());
 }
 
 QAudioDevice TonePlayer::chosenOutput() const
 {
-    if (m_outputId.isEmpty())
-        return QMediaDevices::defaultAudioOutput();
-    for (const QAudioDevice &output : QMediaDevices::audioOutputs())
-        if (output.id() == m_outputId)
-            return output;
-    return {};
+    return chosen(QMediaDevices::audioOutputs(), QMediaDevices::defaultAudioOutput(), m_outputId);
 }
 
 void TonePlayer::play(const Tones &tones, const QByteArray &outputId)
@@ -102,7 +64,7 @@ void TonePlayer::start()
     m_output = chosenOutput();
     if (m_output.isNull())
         return fail(noOutput);
-    const std::optional<QAudioFormat> format = playableFormat(m_output);
+    const std::optional<QAudioFormat> format = stereoFormat(m_output);
     if (!format)
         return fail(formatRefused.arg(m_output.description()));
     m_sink = new QAudioSink(m_output, *format, this);

@@ -19,7 +19,6 @@ public:
     static constexpr double longestSeconds = 600;
     static constexpr double usualSeconds = 5;
 
-    static constexpr bool containsSeconds(double seconds) { return seconds >= shortestSeconds && seconds <= longestSeconds; }
     // The whole file's bytes, or why libsndfile would not make them.
     struct Encoded {
         std::vector<char> bytes;
