@@ -21,6 +21,7 @@ class TestSoundControls : public QObject {
 private slots:
     void initTestCase();
     void driftIsHeardAtItsPace();
+    void serverGoneTurnsTheSwitchOff_data();
     void serverGoneTurnsTheSwitchOff();
 
 private:
@@ -92,23 +93,36 @@ void TestSoundControls::driftIsHeardAtItsPace()
     QTRY_VERIFY(shown.isNull());
 }
 
-// With the sound server gone the view goes on; the switch turns off at once and says
+void TestSoundControls::serverGoneTurnsTheSwitchOff_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("the sound") << QStringLiteral("Звук") << int(Qt::Key_F9) << QStringLiteral("Звукът е спрян: ");
+    QTest::newRow("the input") << QStringLiteral("Вход") << int(Qt::Key_F8) << QStringLiteral("Входът е спрян: ");
+}
+
+// With the sound server gone the view goes on; each switch turns off at once and says
 // why, beside it and to a screen reader.
 void TestSoundControls::serverGoneTurnsTheSwitchOff()
 {
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(QString, why);
     m_server.reset();
     QPointer<closeup::CloseUpView> shown = opened({2, 3});
     QVERIFY(shown);
     closeup::CloseUpView &view = *shown;
-    auto *sound = named<QCheckBox>(view, QStringLiteral("Звук"));
+    auto *box = named<QCheckBox>(view, name);
+    QVERIFY(box);
     QElapsedTimer pressed;
     pressed.start();
-    QTest::keyClick(&view, Qt::Key_F9);
+    QTest::keyClick(&view, Qt::Key(key));
     QCOMPARE_LT(pressed.elapsed(), 100);
-    QTRY_VERIFY_WITH_TIMEOUT(!sound->isChecked(), 100);
+    QTRY_VERIFY_WITH_TIMEOUT(!box->isChecked(), 100);
     QString said;
     for (QLabel *label : view.findChildren<QLabel *>())
-        if (label->isVisible() && label->text().startsWith(QStringLiteral("Звукът е спрян: ")))
+        if (label->isVisible() && label->text().startsWith(why))
             said = label->text();
     QVERIFY(!said.isEmpty());
     QVERIFY(named<QWidget>(view, said));
